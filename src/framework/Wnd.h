@@ -1,0 +1,107 @@
+// CWnd: a C++ object bound to one window handle. Messages reach the object through the framework's
+// shared window procedure, either because the window's class is one of ours or because the object
+// subclassed a window it did not create (a control from a dialog template).
+#pragma once
+
+#include "framework/MessageMap.h"
+
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    static CWnd* FromHandlePermanent(HWND hwnd);
+
+    // Creation. PreCreateWindow may change every creation parameter before the window exists.
+    virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+    BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                  int width, int height, HWND parent, HMENU menuOrId, LPVOID param = nullptr);
+    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
+                UINT id);
+    BOOL DestroyWindow();
+
+    // Binding a window created elsewhere.
+    BOOL SubclassWindow(HWND hwnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    HWND UnsubclassWindow();
+
+    // Routing. A message first goes through OnWndMsg, which reflects notifications to the
+    // control they are about and routes commands, then through the message map.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL OnCmdMsg(UINT id, int code);
+    virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    LRESULT Default();
+
+    // Thin wrappers over the Win32 calls on m_hWnd.
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    void CenterWindow(HWND alternateOwner = nullptr);
+    HWND SetFocus() { return ::SetFocus(m_hWnd); }
+    BOOL SetMenu(HMENU menu) { return ::SetMenu(m_hWnd, menu); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
+    BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+
+protected:
+    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+
+    virtual bool OnMessageMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    // Creation hook: the next unknown window that a framework procedure sees is bound to this
+    // object. Used by CreateEx and by dialogs, whose first message reaches the dialog procedure.
+    void HookWindowCreate();
+    void UnhookWindowCreate();
+    static CWnd* TakeObjectBeingCreated();
+
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called after the window is gone; the object may delete itself here.
+    virtual void PostNcDestroy() {}
+
+    // Default handlers: each passes the current message on to default processing.
+    int OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+    void OnDestroy() { Default(); }
+    void OnClose() { Default(); }
+    void OnSize(UINT, int, int) { Default(); }
+    void OnPaint() { Default(); }
+    BOOL OnEraseBkgnd(HDC) { return static_cast<BOOL>(Default()); }
+    void OnTimer(UINT_PTR) { Default(); }
+    void OnSetFocus(HWND) { Default(); }
+    void OnActivate(UINT, HWND, BOOL) { Default(); }
+    void OnMouseMove(UINT, CPoint) { Default(); }
+    void OnLButtonDown(UINT, CPoint) { Default(); }
+    void OnLButtonUp(UINT, CPoint) { Default(); }
+    void OnLButtonDblClk(UINT, CPoint) { Default(); }
+    void OnRButtonDown(UINT, CPoint) { Default(); }
+    void OnRButtonUp(UINT, CPoint) { Default(); }
+
+private:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    bool ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    void Attach(HWND hwnd);
+    void OnFinalRelease();
+
+    WNDPROC m_superWndProc = nullptr;  // procedure of a subclassed window; null for our own classes
+    int m_dispatchDepth = 0;           // messages of this window being handled, nested
+    bool m_destroyed = false;          // WM_NCDESTROY arrived while a message was being handled
+};

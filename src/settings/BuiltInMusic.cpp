@@ -1,0 +1,29 @@
+#include "settings/BuiltInMusic.h"
+
+#include "settings/ResourceUnpacker.h"
+#include "settings/SettingsStore.h"
+
+#include <mmsystem.h>
+
+namespace {
+constexpr WORD kMusicResourceId = 227;
+constexpr char kMusicBaseName[] = "Music";
+constexpr DWORD kLoudestVolume = 65535;
+}  // namespace
+
+void startBuiltInMusic()
+{
+    ResourceUnpacker unpacker(settingsPath());
+    if (unpacker.extract(kMusicResourceId, kMusicBaseName)) {
+        // The setting is an attenuation: 0 plays loudest.
+        ::waveOutSetVolume(nullptr, kLoudestVolume - static_cast<DWORD>(theSettings.volume));
+        ::PlaySoundA(unpacker.unpackedPath().c_str(), nullptr,
+                     SND_FILENAME | SND_LOOP | SND_NODEFAULT | SND_ASYNC);
+    }
+    unpacker.deleteFiles();
+}
+
+void stopBuiltInMusic()
+{
+    ::PlaySoundA(nullptr, nullptr, SND_FILENAME);
+}

@@ -1,0 +1,32 @@
+// One INI file read and written through the Windows profile functions, with the conventions the
+// whole program shares: every read uses a 128-character buffer and an empty default, so a key
+// whose value is empty counts as missing; numbers are read with atoi and written as "%d".
+#pragma once
+
+#include <string>
+#include <utility>
+
+class IniFile {
+public:
+    explicit IniFile(std::string path) : path_(std::move(path)) {}
+
+    const std::string& path() const { return path_; }
+
+    // The value as text (at most 127 characters); empty when the key is missing or empty.
+    std::string readText(const std::string& section, const std::string& key) const;
+
+    // atoi of the value: a missing key reads as 0, a fraction keeps its integer part and text
+    // that is not a number reads as 0.
+    int readInt(const std::string& section, const std::string& key) const;
+
+    // Failed writes are ignored, as everywhere in the program.
+    void writeText(const std::string& section, const std::string& key,
+                   const std::string& text) const;
+    void writeInt(const std::string& section, const std::string& key, int value) const;
+
+    // The key of a list entry: the stem followed by the index in decimal ("Fish" 3 -> "Fish3").
+    static std::string listKey(const std::string& stem, int index);
+
+private:
+    std::string path_;
+};

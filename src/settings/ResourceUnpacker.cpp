@@ -1,0 +1,70 @@
+#include "settings/ResourceUnpacker.h"
+
+#include "settings/Scrambler.h"
+
+namespace {
+
+constexpr char kAssetResourceType[] = "RCAD";
+
+bool writeWholeFile(const std::string& path, const void* data, DWORD size)
+{
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool ok = ::WriteFile(file, data, size, &written, nullptr) && written == size;
+    ::CloseHandle(file);
+    return ok;
+}
+
+std::string temporaryDirectory()
+{
+    char path[MAX_PATH];
+    const DWORD length = ::GetTempPathA(MAX_PATH, path);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+}
+
+}  // namespace
+
+bool ResourceUnpacker::extract(WORD resourceId, const std::string& baseName)
+{
+    packedPath_.clear();
+    unpackedPath_.clear();
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    const HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(resourceId), kAssetResourceType);
+    if (resource == nullptr)
+        return false;
+    const void* data = ::LockResource(::LoadResource(module, resource));
+    const DWORD size = ::SizeofResource(module, resource);
+    if (data == nullptr)
+        return false;
+
+    // A directory that cannot take the files (read-only, full, missing) must not cost the asset:
+    // the temporary directory is the second choice.
+    if (writeFiles(directory_, baseName, data, size))
+        return true;
+    const std::string fallback = temporaryDirectory();
+    return !fallback.empty() && fallback != directory_ && writeFiles(fallback, baseName, data, size);
+}
+
+bool ResourceUnpacker::writeFiles(const std::string& directory, const std::string& baseName,
+                                  const void* data, DWORD size)
+{
+    packedPath_ = directory + baseName + ".ad";
+    unpackedPath_ = directory + baseName + unpackedExtension(baseName);
+    if (writeWholeFile(packedPath_, data, size) && descrambleFile(packedPath_, unpackedPath_))
+        return true;
+    deleteFiles();
+    packedPath_.clear();
+    unpackedPath_.clear();
+    return false;
+}
+
+void ResourceUnpacker::deleteFiles()
+{
+    if (!packedPath_.empty())
+        ::DeleteFileA(packedPath_.c_str());
+    if (!unpackedPath_.empty())
+        ::DeleteFileA(unpackedPath_.c_str());
+}

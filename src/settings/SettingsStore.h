@@ -1,0 +1,65 @@
+// The settings file <Windows directory>\.\BluereefScrSet.ini and the process-wide settings that
+// the program reads from it: the record `theSettings` and the views position `theViewsPosition`.
+//
+// Scene start-up calls loadSettings() once. From then on the record changes only through the two
+// apply functions, which the settings dialog and the fish dialog call after writing their keys.
+#pragma once
+
+#include "settings/AquariumSettings.h"
+
+#include <string>
+
+// File name appended to the settings directory by every reader and writer of the file.
+constexpr char kSettingsFileName[] = ".\\BluereefScrSet.ini";
+// Sections of the settings file.
+constexpr char kAquariumSettingsSection[] = "Aquarium Settings";
+constexpr char kFishNumberSection[] = "Fish Number";
+constexpr char kCustomImagesSection[] = "Custom Images";
+constexpr char kCustomSettingsSection[] = "Custom Settings";
+// Key stem of the fish counts: "Fish" followed by the kind 0..14.
+constexpr char kFishCountKeyStem[] = "Fish";
+
+// Loads and applies settings for one settings directory; the process uses the Windows directory
+// (settingsPath()), tests a directory of their own.
+class SettingsStore {
+public:
+    // `directory` ends with one backslash, or is empty for the current directory.
+    explicit SettingsStore(const std::string& directory) : iniPath_(directory + kSettingsFileName) {}
+
+    // directory + ".\BluereefScrSet.ini".
+    const std::string& iniPath() const { return iniPath_; }
+
+    // Fills every field of `settings` and both values of `views` from the file, writing each
+    // missing (or empty) key with its default and rewriting the keys whose load rule says so;
+    // fish counts that are missing are drawn with rand() and written. A bubble setting outside
+    // 0..110 and a fish count outside 0..50 are held to those limits in memory only.
+    void load(AquariumSettings& settings, ViewsPosition& views) const;
+
+    // Copies every field of `fromDialog` except fishCount into `settings`.
+    static void applyDialogSettings(AquariumSettings& settings, const AquariumSettings& fromDialog);
+
+    // Copies the fish dialog's counts into settings.fishCount, each held to 0..50.
+    static void applyFishCounts(AquariumSettings& settings, const int (&counts)[kFishKinds]);
+
+private:
+    std::string iniPath_;
+};
+
+// The process-wide record, zero until loadSettings() runs.
+extern AquariumSettings theSettings;
+// The process-wide current views position, zero until loadSettings() runs.
+extern ViewsPosition theViewsPosition;
+
+// The Windows directory with one trailing backslash. When it cannot be found, shows the message
+// "Error Find TempPath." and returns "" (the file then lies in the current directory).
+std::string settingsPath();
+
+// settingsPath() + ".\BluereefScrSet.ini": the file every dialog reads and writes.
+std::string settingsIniPath();
+
+// Loads theSettings and theViewsPosition from the settings file in the Windows directory.
+void loadSettings();
+
+// SettingsStore::applyDialogSettings and applyFishCounts on theSettings.
+void applyDialogSettings(const AquariumSettings& fromDialog);
+void applyFishCounts(const int (&counts)[kFishKinds]);

@@ -1,0 +1,66 @@
+// The aquarium view: the frame's only child, whose client area is the OpenGL surface. It owns the
+// scene, keeps the state the mouse changes, and runs the frame loop on a 1 ms window timer.
+#pragma once
+
+#include "framework/Dc.h"
+#include "framework/Wnd.h"
+
+// Frames since the last mouse activity; the frame hides the cursor when it reaches 100.
+extern int cursorHideCounter;
+// The user's own music is playing (published by the music dialog); the built-in tune must not.
+extern bool ownMusicPlaying;
+// The built-in tune has to be (re)started as soon as own music is not playing.
+extern bool builtInSoundPending;
+
+class AquariumView : public CWnd {
+public:
+    AquariumView() = default;
+    ~AquariumView() override;
+
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    // Renders and presents one frame; returns the buffer swap's result.
+    BOOL renderFrame();
+
+    int fishRampCount() const { return fishRamp; }
+    bool isOverlayVisible() const { return overlayVisible; }
+    bool isButtonDown() const { return buttonDown; }
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnSize(UINT type, int cx, int cy);
+    BOOL OnEraseBkgnd(HDC dc);
+    void OnPaint();
+    void OnTimer(UINT_PTR id);
+    void OnDestroy();
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnMouseMove(UINT flags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Scene set-up: pixel format, rendering context, fixed GL state, settings; stops early on failure.
+    void setUpScene();
+    // Releases the rendering context and the DC and stops the frame timer.
+    void tearDown();
+    void superviseSound();
+    void drainQueuedTicks();
+    void applyFrameLighting();
+    void hideIdleCursor();
+
+    int fishRamp = 0;                // fish released into the tank so far, one more per frame up to 50
+    bool overlayVisible = true;      // the start-up text overlay is shown; F1 toggles it
+    int mouseX = 0;                  // last mouse position in client pixels
+    int mouseY = 0;
+    bool buttonDown = false;         // left button pressed and not yet consumed by a pick
+    bool feedPickPending = false;    // a click in feed mode waits for a pick
+    bool pickPending1046 = false;    // a click in mode 1046 waits for a pick
+    bool markerPickPending = true;   // a click in marker mode waits for a pick
+    int InteractionMode = 1043;      // identifier of the last command that reached the view
+    int screenWidth = 1680;          // screen size in pixels, read at scene set-up
+    int screenHeight = 1050;
+    float cameraZOffset = -5.0f;     // added to the eye's z
+    CClientDC* clientDC = nullptr;   // holds the pixel format and the rendering context
+};

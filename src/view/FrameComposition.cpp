@@ -1,0 +1,61 @@
+// Composes and presents one frame. The passes run in a fixed order: each relies on the matrix,
+// lighting, blending and depth state that the passes before it leave.
+#include "view/AquariumView.h"
+
+#include "settings/SettingsStore.h"
+#include "view/SceneLight.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+constexpr int kMaxFish = 50;
+constexpr int kCursorHideFrames = 100;
+}  // namespace
+
+BOOL AquariumView::renderFrame()
+{
+    fishRamp = fishRamp + 1 > kMaxFish ? kMaxFish : fishRamp + 1;
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (screenWidth > screenHeight) {
+        const double halfWidth = 0.4 * screenWidth / screenHeight;
+        glFrustum(-halfWidth, halfWidth, -0.4, 0.4, 1.0, 1000.0);
+    } else {
+        const double halfHeight = 0.4 * screenHeight / screenWidth;
+        glFrustum(-0.4, 0.4, -halfHeight, halfHeight, 1.0, 1000.0);
+    }
+
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0.0, 0.0, cameraZOffset - 2.0, 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);
+
+    glViewport(0, 0, screenWidth, screenHeight);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    hideIdleCursor();
+    applyFrameLighting();
+
+    glDisable(GL_LIGHTING);
+    glFinish();
+    return ::SwapBuffers(wglGetCurrentDC());
+}
+
+void AquariumView::hideIdleCursor()
+{
+    if (cursorHideCounter >= kCursorHideFrames || ++cursorHideCounter == kCursorHideFrames)
+        ::SetCursor(nullptr);
+}
+
+void AquariumView::applyFrameLighting()
+{
+    const float level = static_cast<float>(100 - theSettings.lightIntensity) * 0.01f;
+    for (int channel = 0; channel < 3; ++channel) {
+        sceneLight.ambient[channel] = level;
+        sceneLight.diffuse[channel] = level;
+    }
+    glLightfv(GL_LIGHT1, GL_AMBIENT, sceneLight.ambient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, sceneLight.diffuse);
+    glEnable(GL_LIGHTING);
+}

@@ -1,0 +1,149 @@
+// The backdrop's Bézier curve, control grid and drawn patch (vertices read back in feedback mode).
+#include "environment/BackdropPatch.h"
+
+#include "support/GlTestContext.h"
+#include "view/TankBounds.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+TEST(BezierCurve, EndsAtTheLastAndFirstPointsAndIsLinearOnEvenlySpacedPoints)
+{
+    const Point3d line[6] = {{0, 0, 0}, {1, 2, 0}, {2, 4, 0}, {3, 6, 0}, {4, 8, 0}, {5, 10, -1}};
+    const Point3d atOne = evaluateBezierCurve(line, 1.0f);
+    const Point3d atZero = evaluateBezierCurve(line, 0.0f);
+    EXPECT_DOUBLE_EQ(atOne.x, 0.0);
+    EXPECT_DOUBLE_EQ(atZero.x, 5.0);
+    EXPECT_DOUBLE_EQ(atZero.z, -1.0);
+    // Evenly spaced control points give the straight line back: x = 5 (1 − t).
+    const Point3d inside = evaluateBezierCurve(line, 0.3f);
+    EXPECT_NEAR(inside.x, 5 * (1 - 0.3), 1e-6);
+    EXPECT_NEAR(inside.y, 10 * (1 - 0.3), 1e-6);
+}
+
+TEST(BackdropGrid, SpansTheTankAndLeansOnlyTheTopRows)
+{
+    BackdropPatch patch;
+    patch.buildGrid(tankBoundsForScreen(1024, 768), 0);
+    const auto& p = patch.controlPoints;
+    EXPECT_NEAR(p[0][0].x, -49 + 0.008, 1e-6);
+    EXPECT_NEAR(p[0][0].z, -90 + 0.008, 1e-6);
+    EXPECT_NEAR(p[0][1].z, -90 - 0.008, 1e-6);
+    EXPECT_DOUBLE_EQ(p[0][0].y, 39.0);
+    EXPECT_DOUBLE_EQ(p[5][5].x, 49.0);
+    EXPECT_DOUBLE_EQ(p[5][5].y, -38.0);
+    EXPECT_DOUBLE_EQ(p[2][3].z, -90.0);
+    EXPECT_NEAR(p[2][1].x, -49 + 98 * 0.2, 1e-9);
+}
+
+TEST(BackdropGrid, OffsetMovesOnlyInBackgroundModesZeroAndTwoAndTurnsAtItsLimits)
+{
+    const TankBounds tank = tankBoundsForScreen(1024, 768);
+    BackdropPatch patch;
+    patch.buildGrid(tank, 1);
+    EXPECT_NEAR(patch.controlPoints[0][0].x, -49.0, 1e-6) << "mode 1 leaves the offset at 0";
+    patch.buildGrid(tank, 2);
+    EXPECT_NEAR(patch.controlPoints[0][0].x, -49 + 0.008, 1e-6);
+
+    // Up past 1, then back down past −0.5, then up again.
+    float highest = -10, lowest = 10;
+    for (int i = 0; i < 500; ++i) {
+        patch.buildGrid(tank, 0);
+        const float w = static_cast<float>(patch.controlPoints[0][0].x + 49.0);
+        highest = std::max(highest, w);
+        lowest = std::min(lowest, w);
+    }
+    EXPECT_NEAR(highest, 1.0, 0.01);
+    EXPECT_NEAR(lowest, -0.5, 0.01);
+}
+
+// Vertices drawn by the patch, in world coordinates, with their texture coordinates.
+struct FedBackVertex {
+    float x, y, s, t;
+};
+
+std::vector<FedBackVertex> drawInFeedbackMode(const BackdropPatch& patch, unsigned* listName)
+{
+    // Window coordinates map back to world x and y through this orthographic box.
+    constexpr float kHalfWidth = 60, kHalfHeight = 50;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-kHalfWidth, kHalfWidth, -kHalfHeight, kHalfHeight, 0, 200);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+
+    std::vector<GLfloat> buffer(4096);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR_TEXTURE, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    *listName = patch.draw();
+    const GLint used = glRenderMode(GL_RENDER);
+
+    std::vector<FedBackVertex> vertices;
+    constexpr int kFloatsPerVertex = 3 + 4 + 4;
+    for (GLint i = 0; i < used;) {
+        const auto token = static_cast<GLint>(buffer[i++]);
+        if (token != GL_POLYGON_TOKEN) {
+            ADD_FAILURE() << "unexpected feedback token " << token;
+            break;
+        }
+        const auto count = static_cast<GLint>(buffer[i++]);
+        for (GLint v = 0; v < count; ++v, i += kFloatsPerVertex) {
+            const float wx = buffer[i], wy = buffer[i + 1];
+            vertices.push_back({(wx - viewport[0]) / viewport[2] * 2 * kHalfWidth - kHalfWidth,
+                                (wy - viewport[1]) / viewport[3] * 2 * kHalfHeight - kHalfHeight,
+                                buffer[i + 7], buffer[i + 8]});
+        }
+    }
+    return vertices;
+}
+
+TEST(BackdropDraw, PatchCoversTheTankWidthWithThePictureMirroredAcrossIt)
+{
+    GlTestContext gl(256, 256);
+    ASSERT_TRUE(gl.ready());
+    BackdropPatch patch;
+    patch.buildGrid(tankBoundsForScreen(1024, 768), 0);
+
+    unsigned listName = 0;
+    const std::vector<FedBackVertex> vertices = drawInFeedbackMode(patch, &listName);
+    ASSERT_GE(vertices.size(), 24u) << "two strips of width with four triangles each, at least";
+
+    const auto byX = std::minmax_element(vertices.begin(), vertices.end(),
+                                         [](auto& a, auto& b) { return a.x < b.x; });
+    const auto byY = std::minmax_element(vertices.begin(), vertices.end(),
+                                         [](auto& a, auto& b) { return a.y < b.y; });
+    EXPECT_NEAR(byX.first->x, -49.0, 0.5);
+    EXPECT_NEAR(byX.second->x, 49.0, 0.5);
+    EXPECT_NEAR(byY.first->y, -38.0, 0.5);
+    EXPECT_NEAR(byY.second->y, 39.0, 0.5);
+    // The picture's s runs from 1 at the left edge to 0 at the right, t from 0 at the bottom.
+    EXPECT_NEAR(byX.first->s, 1.0, 1e-5);
+    EXPECT_NEAR(byX.second->s, 0.0, 1e-5);
+    EXPECT_NEAR(byY.first->t, 0.0, 1e-5);
+    EXPECT_NEAR(byY.second->t, 1.0, 1e-5);
+}
+
+TEST(BackdropDraw, EachDrawReplacesTheDisplayListNameItWasGiven)
+{
+    GlTestContext gl;
+    ASSERT_TRUE(gl.ready());
+    BackdropPatch patch;
+    patch.buildGrid(tankBoundsForScreen(1024, 768), 0);
+    patch.listName = patch.draw();
+    const unsigned first = patch.listName;
+    ASSERT_NE(first, 0u);
+    const unsigned second = patch.draw();
+    EXPECT_NE(second, first);
+    EXPECT_FALSE(glIsList(first)) << "the name given back must be deleted";
+    patch.listName = second;
+    patch.listName = patch.draw();
+    EXPECT_FALSE(glIsList(second));
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The INI access shared by the store and the dialogs, checked against an independent reader.
+#include "settings/IniFile.h"
+
+#include "SettingsFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    TestDirectory directory;
+    IniFile ini{directory.path() + "test.ini"};
+};
+
+TEST_F(IniFileTest, MissingFileAndMissingKeyReadAsEmpty)
+{
+    EXPECT_EQ(ini.readText("Custom Images", "ImageTime"), "");
+    EXPECT_EQ(ini.readInt("Custom Images", "ImageSum"), 0);
+    ini.writeText("Custom Images", "OwnImage", "1");
+    EXPECT_EQ(ini.readText("Custom Images", "ImageTime"), "");
+    EXPECT_EQ(ini.readText("Other", "OwnImage"), "");
+}
+
+TEST_F(IniFileTest, EmptyValueReadsLikeAMissingKey)
+{
+    writeFileBytes(ini.path(), "[S]\r\nEmpty=\r\n");
+    EXPECT_EQ(ini.readText("S", "Empty"), "");
+    EXPECT_EQ(ini.readInt("S", "Empty"), 0);
+}
+
+TEST_F(IniFileTest, NumbersReadAsTheirLeadingDecimalDigits)
+{
+    writeFileBytes(ini.path(), "[S]\r\nA=42\r\nB=-17\r\nC=7.9\r\nD=12abc\r\nE=abc\r\n");
+    EXPECT_EQ(ini.readInt("S", "A"), 42);
+    EXPECT_EQ(ini.readInt("S", "B"), -17);
+    EXPECT_EQ(ini.readInt("S", "C"), 7);
+    EXPECT_EQ(ini.readInt("S", "D"), 12);
+    EXPECT_EQ(ini.readInt("S", "E"), 0);
+}
+
+TEST_F(IniFileTest, ReadsAtMost127Characters)
+{
+    const std::string longPath = "C:\\" + std::string(200, 'p') + ".jpg";
+    ini.writeText("Custom Images", "ImageList0", longPath);
+    EXPECT_EQ(readIni(ini.path()).value("Custom Images", "ImageList0"), longPath);
+    EXPECT_EQ(ini.readText("Custom Images", "ImageList0"), longPath.substr(0, 127));
+}
+
+TEST_F(IniFileTest, WritesTextAndDecimalNumbersIntoTheirSections)
+{
+    ini.writeText("Custom Images", "ImageTime", "15");
+    ini.writeInt("Custom Images", "ImageSum", 2);
+    ini.writeText("Custom Images", IniFile::listKey("ImageList", 0), "C:\\a.jpg");
+    ini.writeInt("Custom Settings", "MusicSum", -1);
+
+    const IniText file = readIni(ini.path());
+    EXPECT_EQ(file.error, "");
+    EXPECT_EQ(file.value("Custom Images", "ImageTime"), "15");
+    EXPECT_EQ(file.value("Custom Images", "ImageSum"), "2");
+    EXPECT_EQ(file.value("Custom Images", "ImageList0"), "C:\\a.jpg");
+    EXPECT_EQ(file.value("Custom Settings", "MusicSum"), "-1");
+    EXPECT_EQ(ini.readText("Custom Images", "ImageList0"), "C:\\a.jpg");
+    EXPECT_EQ(ini.readInt("Custom Settings", "MusicSum"), -1);
+}
+
+TEST_F(IniFileTest, WritingAKeyAgainReplacesItsValue)
+{
+    ini.writeInt("S", "K", 1);
+    ini.writeInt("S", "K", 2);
+    const IniText file = readIni(ini.path());
+    EXPECT_EQ(file.keys("S"), std::vector<std::string>{"K"});
+    EXPECT_EQ(file.value("S", "K"), "2");
+}
+
+TEST(IniFileListKey, IsTheStemFollowedByTheDecimalIndex)
+{
+    EXPECT_EQ(IniFile::listKey("Fish", 0), "Fish0");
+    EXPECT_EQ(IniFile::listKey("Fish", 14), "Fish14");
+    EXPECT_EQ(IniFile::listKey("MusicList", 103), "MusicList103");
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+// The aquarium view's frame loop and input state, on a real window with a real GL context.
+#include "view/AquariumView.h"
+
+#include "app/MainFrame.h"
+#include "framework/WinApp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr UINT_PTR kFrameTimer = 1;
+
+void pumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+// A view inside a plain parent window, with its frame timer stopped so that the test decides
+// when ticks arrive.
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "view test", WS_OVERLAPPEDWINDOW, 0, 0, 320, 240,
+                                    nullptr, nullptr));
+        ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 320, 240),
+                                &parent, AFX_IDW_PANE_FIRST));
+        view.KillTimer(kFrameTimer);
+        ::ValidateRect(view.m_hWnd, nullptr);
+        pumpMessages();
+        framesBefore = view.fishRampCount();
+    }
+    void TearDown() override { parent.DestroyWindow(); }
+
+    int framesSinceSetUp() const { return view.fishRampCount() - framesBefore; }
+
+    CWnd parent;
+    AquariumView view;
+    int framesBefore = 0;
+};
+
+TEST_F(ViewTest, BurstOfQueuedTicksRendersOneFrame)
+{
+    for (int i = 0; i < 20; ++i)
+        view.PostMessage(WM_TIMER, kFrameTimer);
+    pumpMessages();
+    EXPECT_EQ(framesSinceSetUp(), 1);
+
+    view.PostMessage(WM_TIMER, kFrameTimer);
+    pumpMessages();
+    EXPECT_EQ(framesSinceSetUp(), 2) << "a later tick renders again";
+}
+
+TEST_F(ViewTest, PaintRendersAFrame)
+{
+    parent.ShowWindow(SW_SHOWNA);
+    ::ValidateRect(view.m_hWnd, nullptr);
+    framesBefore = view.fishRampCount();
+    ::InvalidateRect(view.m_hWnd, nullptr, FALSE);
+    ::UpdateWindow(view.m_hWnd);
+    EXPECT_EQ(framesSinceSetUp(), 1);
+}
+
+TEST_F(ViewTest, CursorHidesAfterAHundredIdleFramesAndMouseMovementRestartsTheCount)
+{
+    view.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(cursorHideCounter, 0);
+    for (int i = 0; i < 99; ++i)
+        view.renderFrame();
+    EXPECT_EQ(cursorHideCounter, 99);
+    view.renderFrame();
+    EXPECT_EQ(cursorHideCounter, 100);
+    view.renderFrame();
+    EXPECT_EQ(cursorHideCounter, 100) << "the count stops once the cursor is hidden";
+    view.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(11, 10));
+    EXPECT_EQ(cursorHideCounter, 0);
+}
+
+TEST_F(ViewTest, ClickInTheDefaultModeStaysRecordedAfterRelease)
+{
+    view.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+    EXPECT_TRUE(view.isButtonDown());
+    view.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 40));
+    EXPECT_TRUE(view.isButtonDown());
+}
+
+TEST_F(ViewTest, F1TogglesTheOverlay)
+{
+    MSG f1{view.m_hWnd, WM_KEYDOWN, VK_F1, 0, 0, {0, 0}};
+    ASSERT_TRUE(view.isOverlayVisible());
+    EXPECT_FALSE(view.PreTranslateMessage(&f1)) << "F1 is still dispatched";
+    EXPECT_FALSE(view.isOverlayVisible());
+    view.PreTranslateMessage(&f1);
+    EXPECT_TRUE(view.isOverlayVisible());
+    MSG other{view.m_hWnd, WM_KEYDOWN, VK_F2, 0, 0, {0, 0}};
+    view.PreTranslateMessage(&other);
+    EXPECT_TRUE(view.isOverlayVisible());
+}
+
+TEST_F(ViewTest, OwnMusicKeepsTheBuiltInTunePendingOnEveryTick)
+{
+    ASSERT_TRUE(ownMusicPlaying);
+    builtInSoundPending = false;
+    view.PostMessage(WM_TIMER, kFrameTimer);
+    pumpMessages();
+    EXPECT_TRUE(builtInSoundPending);
+}
+
+TEST_F(ViewTest, FishRampStopsAtFifty)
+{
+    for (int i = 0; i < 60; ++i)
+        view.renderFrame();
+    EXPECT_EQ(view.fishRampCount(), 50);
+}
+
+TEST(MainFrame, FrameIsBareAndItsViewFillsIt)
+{
+    CWinApp app("BluereefScr");
+    auto* frame = new CMainFrame;
+    app.m_pMainWnd = frame;
+    ASSERT_TRUE(frame->LoadFrame(128, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+    frame->ShowWindow(SW_SHOWMAXIMIZED);
+    pumpMessages();
+
+    EXPECT_EQ(frame->GetStyle() & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_BORDER), 0u);
+    EXPECT_EQ(frame->GetExStyle() & WS_EX_CLIENTEDGE, 0u);
+    EXPECT_EQ(::GetMenu(frame->m_hWnd), nullptr);
+    const HWND view = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
+    ASSERT_EQ(view, frame->view().m_hWnd);
+    RECT client{};
+    RECT viewRect{};
+    frame->GetClientRect(&client);
+    ::GetClientRect(view, &viewRect);
+    EXPECT_EQ(viewRect.right, client.right);
+    EXPECT_EQ(viewRect.bottom, client.bottom);
+    EXPECT_EQ(::GetWindowLongA(view, GWL_STYLE) & WS_BORDER, 0);
+    EXPECT_EQ(::GetWindowLongA(view, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_EQ(::GetFocus(), view) << "the frame hands the focus to the view";
+
+    frame->DestroyWindow();  // the frame deletes itself with its window
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,402 @@
+// The texture makers on a real OpenGL context: BMP files written by the tests, loaded, and read
+// back from the texture objects.
+#include "settings/TextureLoader.h"
+
+#include "SampleBmps.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace samplebmp;
+
+namespace {
+
+// A hidden window with an OpenGL rendering context, current for the whole test program.
+class GlContext {
+public:
+    bool create()
+    {
+        WNDCLASSA wc = {};
+        wc.style = CS_OWNDC;
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "TextureTestGL";
+        ::RegisterClassA(&wc);
+        window_ = ::CreateWindowA("TextureTestGL", "texture test", WS_OVERLAPPEDWINDOW, 0, 0, 64, 64,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+        if (window_ == nullptr)
+            return false;
+        dc_ = ::GetDC(window_);
+        PIXELFORMATDESCRIPTOR pfd = {};
+        pfd.nSize = sizeof pfd;
+        pfd.nVersion = 1;
+        pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+        pfd.iPixelType = PFD_TYPE_RGBA;
+        pfd.cColorBits = 24;
+        pfd.cDepthBits = 16;
+        const int format = ::ChoosePixelFormat(dc_, &pfd);
+        if (format == 0 || !::SetPixelFormat(dc_, format, &pfd))
+            return false;
+        context_ = ::wglCreateContext(dc_);
+        return context_ != nullptr && ::wglMakeCurrent(dc_, context_);
+    }
+    ~GlContext()
+    {
+        ::wglMakeCurrent(nullptr, nullptr);
+        if (context_ != nullptr)
+            ::wglDeleteContext(context_);
+        if (dc_ != nullptr)
+            ::ReleaseDC(window_, dc_);
+        if (window_ != nullptr)
+            ::DestroyWindow(window_);
+    }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+    HGLRC context_ = nullptr;
+};
+
+// One level of the texture bound to GL_TEXTURE_2D, read back as RGBA.
+struct TextureLevel {
+    GLint width = 0;
+    GLint height = 0;
+    std::vector<std::uint8_t> rgba;
+
+    const std::uint8_t* at(int x, int y) const { return &rgba[(y * width + x) * 4]; }
+};
+
+TextureLevel readBoundLevel(GLint level = 0)
+{
+    TextureLevel result;
+    ::glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &result.width);
+    ::glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &result.height);
+    if (result.width > 0 && result.height > 0) {
+        result.rgba.assign(static_cast<std::size_t>(result.width) * result.height * 4, 0);
+        ::glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        ::glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, result.rgba.data());
+    }
+    return result;
+}
+
+GLint boundTexture()
+{
+    GLint name = 0;
+    ::glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+    return name;
+}
+
+GLint boundParameter(GLenum name)
+{
+    GLint value = 0;
+    ::glGetTexParameteriv(GL_TEXTURE_2D, name, &value);
+    return value;
+}
+
+GLint levelParameter(GLenum name, GLint level = 0)
+{
+    GLint value = 0;
+    ::glGetTexLevelParameteriv(GL_TEXTURE_2D, level, name, &value);
+    return value;
+}
+
+::testing::AssertionResult texelIs(const TextureLevel& level, int x, int y, Bgr colour, int alpha,
+                                   int tolerance = 0)
+{
+    const std::uint8_t* t = level.at(x, y);
+    const int expected[4] = {colour.r, colour.g, colour.b, alpha};
+    for (int c = 0; c < 4; ++c)
+        if (std::abs(t[c] - expected[c]) > tolerance)
+            return ::testing::AssertionFailure()
+                   << "texel (" << x << ", " << y << ") is RGBA (" << int(t[0]) << ", " << int(t[1])
+                   << ", " << int(t[2]) << ", " << int(t[3]) << "), expected (" << expected[0]
+                   << ", " << expected[1] << ", " << expected[2] << ", " << expected[3] << ")";
+    return ::testing::AssertionSuccess();
+}
+
+// The texels a quarter of the way in from the left and from the right keep the colour of their
+// half in every row: rows were neither sheared by padding nor had their channels swapped.
+// (Edge texels are not checked: when GLU enlarges an image they take in some of the opposite
+// edge's colour.)
+::testing::AssertionResult keepsItsHalves(const TextureLevel& level, int leftAlpha = 255,
+                                          int rightAlpha = 255)
+{
+    for (int y = 0; y < level.height; ++y) {
+        if (auto left = texelIs(level, level.width / 4, y, kLeftColour, leftAlpha, 1); !left)
+            return left;
+        if (auto right = texelIs(level, level.width * 3 / 4, y, kRightColour, rightAlpha, 1); !right)
+            return right;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class TextureLoaderTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        context = new GlContext;
+        contextReady = context->create();
+    }
+    static void TearDownTestSuite()
+    {
+        delete context;
+        context = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(contextReady) << "no OpenGL context"; }
+
+    std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes)
+    {
+        const std::string path = files.file(name + ".bmp");
+        EXPECT_TRUE(writeFile(path, bytes)) << path;
+        return path;
+    }
+
+    // Loads with the plain loader and checks what every load must leave behind.
+    bool loadPlain(const std::string& path, GLuint& texture)
+    {
+        texture = 0;
+        const bool loaded = LoadBmpTexture(path.c_str(), &texture);
+        EXPECT_NE(texture, 0u);
+        EXPECT_EQ(boundTexture(), static_cast<GLint>(texture)) << "the new texture stays bound";
+        return loaded;
+    }
+    bool loadMipmapped(const std::string& path, GLuint& texture)
+    {
+        texture = 0;
+        const bool loaded = LoadMipmappedBmpTexture(path.c_str(), &texture);
+        EXPECT_NE(texture, 0u);
+        EXPECT_EQ(boundTexture(), static_cast<GLint>(texture)) << "the new texture stays bound";
+        return loaded;
+    }
+
+    static GlContext* context;
+    static bool contextReady;
+    TestDirectory files;
+};
+
+GlContext* TextureLoaderTest::context = nullptr;
+bool TextureLoaderTest::contextReady = false;
+
+}  // namespace
+
+TEST_F(TextureLoaderTest, TwentyFourBitImageAtPowerOfTwoSizeIsUploadedUnscaled)
+{
+    GLuint texture;
+    ASSERT_TRUE(loadPlain(write("rgb24", bmp24(64, 64, gradient).bytes()), texture));
+    const TextureLevel level = readBoundLevel();
+    ASSERT_EQ(level.width, 64);
+    ASSERT_EQ(level.height, 64);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_ALPHA_SIZE), 0) << "three components";
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            ASSERT_TRUE(texelIs(level, x, y, gradient(x, y), 255));
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+}
+
+TEST_F(TextureLoaderTest, OtherSizesAreScaledToPowerOfTwoSidesUnderTheCap)
+{
+    struct Case {
+        int width, height, expectedWidth, expectedHeight;
+    };
+    for (const Case& c : {Case{100, 60, 128, 64}, Case{1024, 512, 512, 512}, Case{30, 20, 32, 32},
+                          Case{6, 2, 8, 2}}) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const int width = c.width;
+        GLuint texture;
+        ASSERT_TRUE(loadPlain(write("scaled", bmp24(c.width, c.height, [width](int x, int) {
+                                                  return halves(width, x);
+                                              }).bytes()),
+                              texture));
+        const TextureLevel level = readBoundLevel();
+        ASSERT_EQ(level.width, c.expectedWidth);
+        ASSERT_EQ(level.height, c.expectedHeight);
+        EXPECT_TRUE(keepsItsHalves(level));
+    }
+}
+
+TEST_F(TextureLoaderTest, SinglePixelBecomesTwoByTwo)
+{
+    const Bgr colour{40, 90, 250};
+    GLuint texture;
+    ASSERT_TRUE(loadPlain(write("one", bmp24(1, 1, [&](int, int) { return colour; }).bytes()),
+                          texture));
+    const TextureLevel level = readBoundLevel();
+    ASSERT_EQ(level.width, 2);
+    ASSERT_EQ(level.height, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            EXPECT_TRUE(texelIs(level, x, y, colour, 255, 1));
+}
+
+TEST_F(TextureLoaderTest, EightBitImageIsExpandedThroughItsPalette)
+{
+    const std::vector<Bgr> palette = samplePalette();
+    GLuint texture;
+    ASSERT_TRUE(loadPlain(write("pal8", bmp8(64, 64, palette, sampleIndex).bytes()), texture));
+    const TextureLevel level = readBoundLevel();
+    ASSERT_EQ(level.width, 64);
+    ASSERT_EQ(level.height, 64);
+    EXPECT_EQ(levelParameter(GL_TEXTURE_ALPHA_SIZE), 0) << "three components";
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            ASSERT_TRUE(texelIs(level, x, y, palette[sampleIndex(x, y)], 255, 1));
+}
+
+TEST_F(TextureLoaderTest, ThirtyTwoBitImageKeepsItsAlpha)
+{
+    GLuint texture;
+    const auto alpha = [](int x, int y) { return static_cast<std::uint8_t>(x * 4 + y % 4); };
+    ASSERT_TRUE(loadPlain(write("bgra32", bmp32(64, 64, gradient, alpha).bytes()), texture));
+    TextureLevel level = readBoundLevel();
+    ASSERT_EQ(level.width, 64);
+    ASSERT_EQ(level.height, 64);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            ASSERT_TRUE(texelIs(level, x, y, gradient(x, y), alpha(x, y)));
+
+    // Scaled: each side keeps its colour and alpha.
+    const auto sideAlpha = [](int x, int) { return static_cast<std::uint8_t>(x < 50 ? 40 : 210); };
+    ASSERT_TRUE(loadPlain(write("bgra32_scaled", bmp32(100, 60, [](int x, int) {
+                                                       return halves(100, x);
+                                                   }, sideAlpha).bytes()),
+                          texture));
+    level = readBoundLevel();
+    ASSERT_EQ(level.width, 128);
+    ASSERT_EQ(level.height, 64);
+    EXPECT_TRUE(keepsItsHalves(level, 40, 210));
+}
+
+TEST_F(TextureLoaderTest, PixelStoreStateLeftByOtherCodeDoesNotDisturbLoading)
+{
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    ::glPixelStorei(GL_UNPACK_ROW_LENGTH, 7);
+    GLuint texture;
+    const bool loaded = loadPlain(write("padded", bmp24(30, 20, [](int x, int) {
+                                                      return halves(30, x);
+                                                  }).bytes()),
+                                  texture);
+    GLint alignment = 0, rowLength = 0;
+    ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    ::glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    ::glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(alignment, 1) << "the caller's state comes back";
+    EXPECT_EQ(rowLength, 7);
+    const TextureLevel level = readBoundLevel();
+    ASSERT_EQ(level.width, 32);
+    EXPECT_TRUE(keepsItsHalves(level));
+}
+
+TEST_F(TextureLoaderTest, MipmappedTextureMakesOnlyPureBlackTransparent)
+{
+    GLuint texture;
+    ASSERT_TRUE(loadMipmapped(write("mipmap", bmp24(64, 64, mipmapSample).bytes()), texture));
+    const TextureLevel level = readBoundLevel();
+    ASSERT_EQ(level.width, 64);
+    ASSERT_EQ(level.height, 64);
+    EXPECT_TRUE(texelIs(level, 0, 0, {0, 0, 0}, 0)) << "pure black";
+    EXPECT_TRUE(texelIs(level, 1, 0, {0, 0, 1}, 255)) << "red 1";
+    EXPECT_TRUE(texelIs(level, 2, 0, {1, 0, 0}, 255)) << "blue 1";
+    for (int y = 1; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            ASSERT_TRUE(texelIs(level, x, y, gradient(x, y), 255));
+
+    // The whole chain down to 1 x 1.
+    for (GLint l = 1, side = 32; side >= 1; ++l, side /= 2) {
+        EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH, l), side) << "level " << l;
+        EXPECT_EQ(levelParameter(GL_TEXTURE_HEIGHT, l), side) << "level " << l;
+    }
+    EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
+    EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST);
+}
+
+TEST_F(TextureLoaderTest, MipmappedTextureReadsPaddedUnpaddedAndSizelessRows)
+{
+    const auto colour = [](int x, int) { return halves(30, x); };
+    BmpFile sizeless = bmp24(30, 20, colour);
+    sizeless.imageSize = 0;
+    const std::pair<const char*, BmpFile> samples[] = {
+        {"padded", bmp24(30, 20, colour)},
+        {"unpadded", bmp24(30, 20, colour, false)},
+        {"sizeless", sizeless},
+    };
+    for (const auto& [name, file] : samples) {
+        SCOPED_TRACE(name);
+        GLuint texture;
+        ASSERT_TRUE(loadMipmapped(write(name, file.bytes()), texture));
+        const TextureLevel level = readBoundLevel();
+        ASSERT_GT(level.width, 0);
+        ASSERT_GT(level.height, 0);
+        EXPECT_TRUE(keepsItsHalves(level));
+    }
+}
+
+TEST_F(TextureLoaderTest, BlankTextureIsOneHundredTwentyEightSquareAndAllZero)
+{
+    const GLuint first = CreateBlankTexture();
+    ASSERT_NE(first, 0u);
+    EXPECT_EQ(boundTexture(), static_cast<GLint>(first));
+    const TextureLevel level = readBoundLevel();
+    ASSERT_EQ(level.width, 128);
+    ASSERT_EQ(level.height, 128);
+    EXPECT_GT(levelParameter(GL_TEXTURE_ALPHA_SIZE), 0) << "four components";
+    EXPECT_EQ(level.rgba, std::vector<std::uint8_t>(128 * 128 * 4, 0));
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+    EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+    const GLuint second = CreateBlankTexture();
+    EXPECT_NE(second, first);
+}
+
+// Whatever a file claims, a load that cannot use it leaves a texture name without an image.
+TEST_F(TextureLoaderTest, UnusableFilesGiveATextureNameWithoutAnImage)
+{
+    std::vector<NamedBytes> unusable = malformedSamples();
+    std::vector<std::uint8_t> beyond = bmp24(8, 8, gradient).bytes();
+    putU32(beyond, kPixelOffsetField, 100000);
+    const std::vector<std::uint8_t> fourteen(beyond.begin(), beyond.begin() + 14);
+
+    const auto expectNoImage = [](bool loaded, GLuint texture) {
+        EXPECT_FALSE(loaded);
+        EXPECT_TRUE(::glIsTexture(texture));
+        EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), 0);
+    };
+    GLuint texture = 0;
+    for (const auto& [name, bytes] : unusable) {
+        SCOPED_TRACE(name);
+        const std::string path = write(name, bytes);
+        bool loaded = loadPlain(path, texture);
+        expectNoImage(loaded, texture);
+        loaded = loadMipmapped(path, texture);
+        expectNoImage(loaded, texture);
+    }
+    {
+        SCOPED_TRACE("missing file");
+        const std::string missing = files.file("missing.bmp");
+        bool loaded = loadPlain(missing, texture);
+        expectNoImage(loaded, texture);
+        loaded = loadMipmapped(missing, texture);
+        expectNoImage(loaded, texture);
+    }
+    {
+        SCOPED_TRACE("fourteen bytes");
+        const bool loaded = loadPlain(write("fourteen", fourteen), texture);
+        expectNoImage(loaded, texture);
+    }
+    {
+        SCOPED_TRACE("mipmapped: pixel offset beyond the file");
+        const bool loaded = loadMipmapped(write("beyond", beyond), texture);
+        expectNoImage(loaded, texture);
+    }
+    {
+        SCOPED_TRACE("mipmapped: 8-bit file");
+        const bool loaded =
+            loadMipmapped(write("pal8", bmp8(8, 8, samplePalette(), sampleIndex).bytes()), texture);
+        expectNoImage(loaded, texture);
+    }
+}
