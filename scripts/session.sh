@@ -31,9 +31,11 @@ start_virtual_display() {
 # start_wine: creates the prefix on first use and keeps one Wine server running for the session,
 # so that each program start costs milliseconds instead of seconds.
 start_wine() {
+  wineserver -k 2>/dev/null || true  # a server left over from an interrupted run
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    wineserver -w  # the server that made the prefix must be gone before a persistent one starts
   fi
   wineserver -p
   wineboot >/dev/null 2>&1
