@@ -9,7 +9,7 @@ packages=(
   wine wine32:i386
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libglu1-mesa:i386
   xvfb xauth x11-utils xdotool imagemagick
-  googletest libstb-dev
+  googletest libgtest-dev libstb-dev
   clang libclang-rt-14-dev
   python3
 )
