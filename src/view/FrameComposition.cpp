@@ -9,13 +9,12 @@
 #include <GL/glu.h>
 
 namespace {
-constexpr int kMaxFish = 50;
 constexpr int kCursorHideFrames = 100;
 }  // namespace
 
 BOOL AquariumView::renderFrame()
 {
-    fishRamp = fishRamp + 1 > kMaxFish ? kMaxFish : fishRamp + 1;
+    fishRamp = fishRamp + 1 > kMaxFishCount ? kMaxFishCount : fishRamp + 1;
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -2,19 +2,10 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "support/MessagePump.h"
 
 #include <string>
 #include <vector>
-
-// Dispatches everything queued for this thread, without blocking.
-inline void pumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 // A hidden top-level window of the framework's default class.
 inline bool createTopLevel(CWnd& wnd, const char* title = "test")

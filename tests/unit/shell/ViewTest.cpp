@@ -3,21 +3,13 @@
 
 #include "app/MainFrame.h"
 #include "framework/WinApp.h"
+#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr UINT_PTR kFrameTimer = 1;
-
-void pumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 // A view inside a plain parent window, with its frame timer stopped so that the test decides
 // when ticks arrive.
