@@ -8,6 +8,7 @@ import os
 import re
 import shutil
 import subprocess
+import tempfile
 import time
 from pathlib import Path
 
@@ -69,10 +70,15 @@ class WindowInfo:
         self.has_menu = fields["menu"] == "1"
 
 
-def probe():
+def probe(env=None):
     """Returns (screen size, [top-level windows titled BluereefScr with their children])."""
-    output = subprocess.run(["wine", WINPROBE, TITLE], capture_output=True, text=True,
-                            timeout=60, check=True).stdout
+    # The report goes through a file, not a pipe: a Wine helper that the probe happens to start
+    # (the desktop process) inherits its output and would hold a pipe open for its whole life.
+    with tempfile.TemporaryFile(mode="w+") as report:
+        subprocess.run(["wine", WINPROBE, TITLE], stdout=report, stderr=subprocess.DEVNULL,
+                       timeout=60, check=True, env=env)
+        report.seek(0)
+        output = report.read()
     screen = None
     windows = []
     for line in output.splitlines():
@@ -85,11 +91,11 @@ def probe():
     return screen, windows
 
 
-def screenshot(name):
+def screenshot(name, env=None):
     """Saves the whole display as OUTPUT_DIR/name.png and returns the path."""
     OUTPUT_DIR.mkdir(parents=True, exist_ok=True)
     path = OUTPUT_DIR / f"{name}.png"
-    subprocess.run(["import", "-window", "root", str(path)], check=True, timeout=60)
+    subprocess.run(["import", "-window", "root", str(path)], check=True, timeout=60, env=env)
     return path
 
 
@@ -105,13 +111,15 @@ def pixel(path, x, y):
 class Aquarium:
     """One run of the program."""
 
-    def __init__(self):
+    def __init__(self, env=None):
+        """`env` selects another display and prefix than the test session's."""
         require_session()
+        self.env = env
         self.process = None
 
     def start(self):
         self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        stderr=subprocess.DEVNULL, env=self.env)
         return self
 
     def wait_for_window(self, timeout=60):
@@ -123,25 +131,26 @@ class Aquarium:
     def _shown_window(self):
         if self.process.poll() is not None:
             raise AssertionError(f"the aquarium ended early with code {self.process.returncode}")
-        _, windows = probe()
+        _, windows = probe(self.env)
         shown = [w for w in windows if w[0].visible]
         return shown[0] if shown else None
 
     def x_window(self):
         out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"],
-                             capture_output=True, text=True).stdout.split()
+                             capture_output=True, text=True, env=self.env).stdout.split()
         return out[0] if out else None
 
     def focus(self):
         window = wait_until(self.x_window, 20, interval=0.2)
         if window is None:
             raise AssertionError("no X window for the aquarium")
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=20)
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=20,
+                       env=self.env)
         return window
 
     def key(self, *keys):
         self.focus()
-        subprocess.run(["xdotool", "key", *keys], check=True, timeout=20)
+        subprocess.run(["xdotool", "key", *keys], check=True, timeout=20, env=self.env)
 
     def wait_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)
@@ -154,7 +163,29 @@ class Aquarium:
             self.process.kill()
             self.process.wait(timeout=30)
             # The killed process may leave its Windows side behind for a moment.
-            wait_until(lambda: not probe()[1], 20, interval=0.2)
+            wait_until(lambda: not probe(self.env)[1], 20, interval=0.2)
+
+
+def check_covers_screen(test, frame, children, screen):
+    """The frame and its view as the user sees them: the whole screen, no caption, border or menu."""
+    test.assertEqual(frame.title, TITLE)
+    test.assertEqual(frame.style & (WS_CAPTION | WS_BORDER), 0)
+    test.assertEqual(frame.style & WS_SYSMENU, 0)
+    test.assertEqual(frame.exstyle & WS_EX_CLIENTEDGE, 0)
+    test.assertFalse(frame.has_menu)
+    test.assertTrue(frame.style & WS_MAXIMIZE)
+    # Maximised, the frame's sizing edge lies just off the screen: its client area is the screen.
+    left, top, right, bottom = frame.rect
+    test.assertTrue(left <= 0 and top <= 0 and right >= screen[0] and bottom >= screen[1])
+    test.assertEqual(frame.client, screen)
+
+    test.assertEqual(len(children), 1, "the view is the frame's only child")
+    view = children[0]
+    test.assertEqual(view.id, AFX_IDW_PANE_FIRST)
+    test.assertTrue(view.style & WS_CHILD and view.style & WS_VISIBLE)
+    test.assertEqual(view.style & WS_BORDER, 0)
+    test.assertEqual(view.exstyle & WS_EX_CLIENTEDGE, 0)
+    test.assertEqual(view.rect, (0, 0) + screen)
 
 
 def remove_ini():
@@ -165,3 +196,40 @@ def remove_ini():
 def copy_to_output(path, name):
     OUTPUT_DIR.mkdir(parents=True, exist_ok=True)
     shutil.copy(path, OUTPUT_DIR / name)
+
+
+REPO_ROOT = Path(__file__).resolve().parents[2]
+
+
+class SeparateSession:
+    """A virtual display of its own size with a Wine prefix and server of its own.
+
+    Wine learns the screen size once per server, so a second screen size needs a second server,
+    and a server belongs to one prefix. The prefix is kept between runs: making it takes seconds.
+    """
+
+    def __init__(self, size, prefix):
+        self.size = size
+        self.prefix = Path(prefix)
+        self.xvfb = None
+        self.env = None
+
+    def __enter__(self):
+        number = 90
+        while Path(f"/tmp/.X11-unix/X{number}").exists() or Path(f"/tmp/.X{number}-lock").exists():
+            number += 1
+        self.xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", f"{self.size}x24",
+                                      "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if not wait_until(Path(f"/tmp/.X11-unix/X{number}").exists, 10):
+            raise RuntimeError(f"Xvfb did not start on :{number}")
+        self.env = dict(os.environ, DISPLAY=f":{number}", WINEPREFIX=str(self.prefix),
+                        BLUEREEF_WINEPREFIX=str(self.prefix))
+        subprocess.run(["bash", "-c", f"source '{REPO_ROOT}/scripts/session.sh' && start_wine"],
+                       env=self.env, check=True, timeout=300)
+        return self
+
+    def __exit__(self, *_):
+        subprocess.run(["wineserver", "-k"], env=self.env, timeout=60)
+        self.xvfb.kill()
+        self.xvfb.wait(timeout=30)
