@@ -1,0 +1,45 @@
+// One bubble emitter: a 200-unit-wide sheet of small textured squares that rise from just below
+// its drawing point, speed up as they rise and start again at the bottom when they leave the
+// water or fade out. It is drawn in the additive pass, so the texture adds light to the picture.
+#pragma once
+
+#include "fish/ParticleSystem.h"
+
+#include <memory>
+
+class BubbleSystem : public ParticleSystem {
+public:
+    BubbleSystem() = default;
+    ~BubbleSystem() override;
+    BubbleSystem(const BubbleSystem&) = delete;
+    BubbleSystem& operator=(const BubbleSystem&) = delete;
+
+    // Makes `count` bubbles scattered along the bottom of the sheet, all of them drawn and moved,
+    // and loads the bubble texture on the first call. Needs a current OpenGL context. When the
+    // bubbles cannot be allocated, returns false and leaves the emitter empty.
+    bool reset(int count) override;
+    // Draws the first `count` bubbles at the current matrix with the current colour and blending,
+    // then advances them; the rest stay where they are. `count` is held to 0..the reset count.
+    void draw(int count) override;
+    // Moves the first activeCount() bubbles one frame.
+    void advance() override;
+    void setColoured(bool flag) { coloured = flag; }
+
+    // Draws `drawCount` bubbles for 110 frames, so that they are already spread through the
+    // water when the first frame shows.
+    void warmUp(int drawCount);
+
+    int activeCount() const { return count; }
+    int capacity() const { return allocated; }
+    // Bubble `index`, 0..capacity() - 1. Only tests change bubbles from outside.
+    const Particle& particle(int index) const { return particles[index]; }
+    Particle& particle(int index) { return particles[index]; }
+    unsigned textureName() const { return texture; }
+
+private:
+    int count = 0;                          // bubbles drawn and advanced
+    std::unique_ptr<Particle[]> particles;  // `allocated` of them, made by reset
+    int allocated = 0;
+    bool coloured = false;                  // drawing takes the current colour either way
+    unsigned texture = 0;                   // the bubble picture; loaded once per emitter
+};

@@ -1,0 +1,314 @@
+// The bubble emitter: how its bubbles start, rise, start again and are drawn, and how the drawn
+// count limits them.
+#include "fish/BubbleSystem.h"
+
+#include "Feedback.h"
+#include "settings/SettingsStore.h"
+#include "support/GlTestContext.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr int kBubbles = 110;
+constexpr float kFullLife = 200.0f;
+// Bubbles start on rows from y = -1 to y = -0.96.
+constexpr float kStartLineLow = -1.0f;
+constexpr float kStartLineHigh = -0.96f;
+constexpr float kLargestJitter = 0.19f;
+
+// A world rectangle that holds every bubble from its start line to where it leaves the water.
+constexpr float kViewLeft = -120.0f;
+constexpr float kViewRight = 120.0f;
+constexpr float kViewBottom = -30.0f;
+constexpr float kViewTop = 140.0f;
+
+class BubbleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(gl.ready());
+        viewWorldRectangle(kViewLeft, kViewRight, kViewBottom, kViewTop);
+    }
+
+    std::vector<Particle> snapshot() const
+    {
+        std::vector<Particle> copy;
+        for (int i = 0; i < bubbles.capacity(); ++i)
+            copy.push_back(bubbles.particle(i));
+        return copy;
+    }
+
+    static bool same(const Particle& a, const Particle& b)
+    {
+        return std::memcmp(&a, &b, sizeof(Particle)) == 0;
+    }
+
+    // The quads that one draw of `count` bubbles produces.
+    std::vector<FeedbackPolygon> drawnQuads(int count)
+    {
+        return quadCorners(capturePolygons([&] { bubbles.draw(count); }));
+    }
+
+    GlTestContext gl;
+    BubbleSystem bubbles;
+};
+
+// The rand() values the next `count` draws will return, leaving the sequence where it was.
+std::vector<int> upcomingRandoms(unsigned seed, int count)
+{
+    std::srand(seed);
+    std::vector<int> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(std::rand());
+    std::srand(seed);
+    return values;
+}
+
+bool fileExists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+TEST_F(BubbleTest, FirstBubblesTakeTheirRandomNumbersInOrder)
+{
+    const std::vector<int> r = upcomingRandoms(1234, 10);
+    ASSERT_TRUE(bubbles.reset(1));
+    const Particle& p = bubbles.particle(0);
+    EXPECT_FLOAT_EQ(static_cast<float>(r[0] % 200 - 100), p.x);
+    EXPECT_FLOAT_EQ((r[1] % 9) * 0.005f - 1.0f, p.y);
+    EXPECT_FLOAT_EQ((r[2] % 6) * 0.005f, p.z);
+    EXPECT_FLOAT_EQ((r[3] % 9000 - r[4] % 9000) * 0.000007f, p.vx);
+    EXPECT_FLOAT_EQ((r[5] % 9000) * 0.000042f / 3.0f, p.vy);
+    EXPECT_FLOAT_EQ((r[6] % 9000) * 0.000001f, p.vz);
+    EXPECT_FLOAT_EQ((r[7] % 20 + 2) * 0.1f, p.halfSize);
+    EXPECT_FLOAT_EQ((r[8] % 50) * 0.05f, p.fade);
+    EXPECT_FLOAT_EQ(kFullLife, p.life);
+    EXPECT_FLOAT_EQ(0.00083333330f, p.ay);
+    EXPECT_EQ(0.0f, p.ax);
+    EXPECT_EQ(0.0f, p.az);
+    // Nothing else was drawn for it.
+    EXPECT_EQ(r[9], std::rand());
+}
+
+TEST_F(BubbleTest, ARenewedBubbleTakesItsRandomNumbersInOrderAndKeepsItsSize)
+{
+    ASSERT_TRUE(bubbles.reset(1));
+    Particle& p = bubbles.particle(0);
+    p.life = 1.0f;
+    p.fade = 1.0f;
+    const float size = p.halfSize;
+
+    const std::vector<int> r = upcomingRandoms(99, 9);
+    bubbles.advance();
+    EXPECT_FLOAT_EQ(static_cast<float>(r[0] % 200 - 100), p.x);
+    EXPECT_FLOAT_EQ((r[1] % 9) * 0.005f - 1.0f, p.y);
+    EXPECT_FLOAT_EQ((r[2] % 9000) * 0.000001f, p.z);
+    EXPECT_FLOAT_EQ((r[3] % 9000 - r[4] % 9000) * 0.000007f, p.vx);
+    // Three times the range of the first bubbles' rise.
+    EXPECT_FLOAT_EQ((r[5] % 9000) * 0.000042f, p.vy);
+    EXPECT_FLOAT_EQ((r[6] % 90000) * 0.000001f, p.vz);
+    EXPECT_FLOAT_EQ((r[7] % 50) * 0.05f, p.fade);
+    EXPECT_FLOAT_EQ(kFullLife, p.life);
+    EXPECT_EQ(size, p.halfSize);
+    EXPECT_EQ(r[8], std::rand());
+}
+
+// Bubbles that sink to the floor, rise out of the water or fade out start again, each checked at
+// its limit and just short of it.
+TEST_F(BubbleTest, BubblesStartAgainExactlyAtTheirLimits)
+{
+    struct Case {
+        const char* what;
+        float y, vy, life, fade;
+        bool startsAgain;
+    };
+    const Case cases[] = {
+        {"sinks to the floor", -24.5f, -0.5f, 100.0f, 0.0f, true},
+        {"sinks short of the floor", -24.5f, -0.25f, 100.0f, 0.0f, false},
+        {"rises to the surface", 129.5f, 0.5f, 100.0f, 0.0f, true},
+        {"rises short of the surface", 129.0f, 0.5f, 100.0f, 0.0f, false},
+        {"fades out", 10.0f, 0.0f, 2.0f, 2.0f, true},
+        {"fades short of the end", 10.0f, 0.0f, 2.0f, 1.5f, false},
+    };
+    constexpr int kCases = static_cast<int>(std::size(cases));
+    constexpr float kOddSize = 7.5f;
+    ASSERT_TRUE(bubbles.reset(kCases));
+    for (int i = 0; i < kCases; ++i) {
+        Particle& p = bubbles.particle(i);
+        p = Particle{};
+        p.y = cases[i].y;
+        p.vy = cases[i].vy;
+        p.life = cases[i].life;
+        p.fade = cases[i].fade;
+        p.halfSize = kOddSize;
+    }
+
+    bubbles.advance();
+
+    for (int i = 0; i < kCases; ++i) {
+        const Particle& p = bubbles.particle(i);
+        SCOPED_TRACE(cases[i].what);
+        EXPECT_EQ(kOddSize, p.halfSize);
+        if (cases[i].startsAgain) {
+            EXPECT_EQ(kFullLife, p.life);
+            EXPECT_GE(p.y, kStartLineLow);
+            EXPECT_LE(p.y, kStartLineHigh);
+            EXPECT_GE(p.vy, 0.0f);
+        } else {
+            EXPECT_EQ(cases[i].y + cases[i].vy, p.y);
+            EXPECT_EQ(cases[i].life - cases[i].fade, p.life);
+        }
+    }
+}
+
+TEST_F(BubbleTest, ACountOfZeroFreezesEveryBubbleAndALargerCountResumesThem)
+{
+    ASSERT_TRUE(bubbles.reset(kBubbles));
+    for (int frame = 0; frame < 20; ++frame)
+        bubbles.draw(kBubbles);
+    const std::vector<Particle> frozen = snapshot();
+
+    EXPECT_TRUE(drawnQuads(0).empty());
+    for (int frame = 0; frame < 50; ++frame)
+        bubbles.draw(0);
+    for (int i = 0; i < kBubbles; ++i)
+        EXPECT_TRUE(same(frozen[i], bubbles.particle(i))) << "bubble " << i;
+
+    bubbles.draw(kBubbles);
+    for (int i = 0; i < kBubbles; ++i) {
+        const Particle& p = bubbles.particle(i);
+        const bool startedAgain = p.life == kFullLife && p.y <= kStartLineHigh;
+        if (!startedAgain) {
+            EXPECT_FLOAT_EQ(frozen[i].y + frozen[i].vy, p.y) << "bubble " << i;
+            EXPECT_FLOAT_EQ(frozen[i].life - frozen[i].fade, p.life) << "bubble " << i;
+        }
+    }
+}
+
+TEST_F(BubbleTest, BubblesBeyondTheCountAreNeitherDrawnNorMoved)
+{
+    constexpr int kDrawn = 40;
+    ASSERT_TRUE(bubbles.reset(kBubbles));
+    const std::vector<Particle> before = snapshot();
+
+    EXPECT_EQ(static_cast<std::size_t>(kDrawn), drawnQuads(kDrawn).size());
+    bubbles.advance();
+
+    for (int i = 0; i < kBubbles; ++i) {
+        if (i < kDrawn)
+            EXPECT_NE(before[i].y, bubbles.particle(i).y) << "bubble " << i;
+        else
+            EXPECT_TRUE(same(before[i], bubbles.particle(i))) << "bubble " << i;
+    }
+}
+
+TEST_F(BubbleTest, ACountOutsideTheBubblesIsHeldToThem)
+{
+    ASSERT_TRUE(bubbles.reset(kBubbles));
+    EXPECT_EQ(static_cast<std::size_t>(kBubbles), drawnQuads(kBubbles + 500).size());
+    EXPECT_EQ(kBubbles, bubbles.activeCount());
+    EXPECT_TRUE(drawnQuads(-5).empty());
+    EXPECT_EQ(0, bubbles.activeCount());
+}
+
+TEST_F(BubbleTest, EachBubbleIsDrawnAsASquareAroundItWithThePictureRunningUp)
+{
+    ASSERT_TRUE(bubbles.reset(kBubbles));
+    for (int frame = 0; frame < 60; ++frame)
+        bubbles.draw(kBubbles);
+    const std::vector<Particle> before = snapshot();
+
+    const std::vector<FeedbackPolygon> quads = drawnQuads(kBubbles);
+    ASSERT_EQ(static_cast<std::size_t>(kBubbles), quads.size());
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    EXPECT_EQ(bubbles.textureName(), static_cast<unsigned>(bound));
+
+    std::set<float> sidewaysJitters;
+    for (int i = 0; i < kBubbles; ++i) {
+        SCOPED_TRACE(::testing::Message() << "bubble " << i);
+        const FeedbackPolygon& quad = quads[i];
+        float left = quad[0].x, right = quad[0].x, bottom = quad[0].y, top = quad[0].y;
+        for (const FeedbackVertex& v : quad) {
+            left = std::min(left, v.x);
+            right = std::max(right, v.x);
+            bottom = std::min(bottom, v.y);
+            top = std::max(top, v.y);
+        }
+        const float size = before[i].halfSize;
+        EXPECT_NEAR(2 * size, right - left, 1e-3);
+        EXPECT_NEAR(2 * size, top - bottom, 1e-3);
+        EXPECT_NEAR(before[i].y, (bottom + top) / 2 + kViewBottom, 1e-3);
+        const float jitter = (left + right) / 2 + kViewLeft - before[i].x;
+        EXPECT_GE(jitter, -1e-3f);
+        EXPECT_LE(jitter, kLargestJitter + 1e-3f);
+        sidewaysJitters.insert(std::round(jitter * 100));
+
+        for (const FeedbackVertex& v : quad) {
+            const bool isRight = v.x > (left + right) / 2;
+            const bool isTop = v.y > (bottom + top) / 2;
+            EXPECT_EQ(isTop ? 1.0f : 0.0f, v.s) << "at " << v.x << ", " << v.y;
+            EXPECT_EQ(isRight ? 1.0f : 0.0f, v.t) << "at " << v.x << ", " << v.y;
+        }
+    }
+    // The jitter is drawn afresh for every bubble.
+    EXPECT_GT(sidewaysJitters.size(), 5u);
+}
+
+TEST_F(BubbleTest, WarmingUpDrawsTheGivenCountForAHundredAndTenFrames)
+{
+    ASSERT_TRUE(bubbles.reset(kBubbles));
+    EXPECT_EQ(static_cast<std::size_t>(10 * 110),
+              quadCorners(capturePolygons([&] { bubbles.warmUp(10); })).size());
+}
+
+TEST_F(BubbleTest, TheBubblePictureIsLoadedOnceAndItsFilesAreRemoved)
+{
+    ASSERT_TRUE(bubbles.reset(kBubbles));
+    const unsigned texture = bubbles.textureName();
+    ASSERT_TRUE(glIsTexture(texture));
+    EXPECT_FALSE(fileExists(settingsPath() + "Particle1.ad"));
+    EXPECT_FALSE(fileExists(settingsPath() + "Particle1.bmp"));
+
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    ASSERT_GT(width, 0);
+    ASSERT_GT(height, 0);
+    std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * height * 4);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    EXPECT_GT(*std::max_element(rgba.begin(), rgba.end()), 64) << "the picture is black";
+
+    ASSERT_TRUE(bubbles.reset(kBubbles));
+    EXPECT_EQ(texture, bubbles.textureName());
+}
+
+TEST_F(BubbleTest, AnEmitterWhoseBubblesCannotBeMadeDrawsNothing)
+{
+    // More than a 32-bit process can address at all, and more than it can find in one piece.
+    constexpr int kBeyondAddressing = 40'000'000;
+    constexpr int kBeyondMemory = 30'000'000;
+    for (int tooMany : {kBeyondAddressing, kBeyondMemory, -1}) {
+        SCOPED_TRACE(tooMany);
+        ASSERT_TRUE(bubbles.reset(kBubbles));
+        EXPECT_FALSE(bubbles.reset(tooMany));
+        EXPECT_EQ(0, bubbles.capacity());
+        EXPECT_TRUE(drawnQuads(kBubbles).empty());
+    }
+
+    BubbleSystem neverMade;
+    EXPECT_FALSE(neverMade.reset(kBeyondMemory));
+    EXPECT_EQ(0u, neverMade.textureName());
+}
