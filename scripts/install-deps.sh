@@ -8,6 +8,10 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libglu1-mesa:i386
+  # Wine loads these at run time; without XComposite a child window's OpenGL frames never reach
+  # the screen, and without the others it loses cursors, screen modes and input devices.
+  libxcomposite1:i386 libxrender1:i386 libxrandr2:i386 libxinerama1:i386 libxcursor1:i386
+  libxi6:i386 libxext6:i386 libxfixes3:i386
   xvfb xauth x11-utils xdotool imagemagick
   googletest libgtest-dev libstb-dev
   clang libclang-rt-14-dev
