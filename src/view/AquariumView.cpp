@@ -82,7 +82,8 @@ void AquariumView::OnPaint()
 
 void AquariumView::OnTimer(UINT_PTR id)
 {
-    renderFrame();
+    if (framePacer.frameDue(FramePacer::nowMs()))
+        renderFrame();
     superviseSound();
     CWnd::OnTimer(id);
     drainQueuedTicks();

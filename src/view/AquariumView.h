@@ -2,8 +2,13 @@
 // scene, keeps the state the mouse changes, and runs the frame loop on a 1 ms window timer.
 #pragma once
 
+#include "environment/BackdropPatch.h"
+#include "environment/BackgroundWall.h"
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
+#include "view/FramePacer.h"
+#include "view/TankBounds.h"
+#include "view/TextOverlay.h"
 
 // Frames since the last mouse activity; the frame hides the cursor when it reaches 100.
 extern int cursorHideCounter;
@@ -26,6 +31,8 @@ public:
     int fishRampCount() const { return fishRamp; }
     bool isOverlayVisible() const { return overlayVisible; }
     bool isButtonDown() const { return buttonDown; }
+    const TankBounds& swimmingVolume() const { return tankBounds; }
+    int overlayFramesShown() const { return textOverlay.frameCounter(); }
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);
@@ -43,12 +50,16 @@ protected:
 private:
     // Scene set-up: pixel format, rendering context, fixed GL state, settings; stops early on failure.
     void setUpScene();
+    // Asks the driver to present at the display's refresh and sets the pacer to the same rate.
+    void startFramePacing(HDC dc);
+    void loadTextures();
     // Releases the rendering context and the DC and stops the frame timer.
     void tearDown();
     void superviseSound();
     void drainQueuedTicks();
     void applyFrameLighting();
     void hideIdleCursor();
+    void drawBackdrop();
 
     int fishRamp = 0;                // fish released into the tank so far, one more per frame up to 50
     bool overlayVisible = true;      // the start-up text overlay is shown; F1 toggles it
@@ -63,4 +74,14 @@ private:
     int screenHeight = 1050;
     float cameraZOffset = -5.0f;     // added to the eye's z
     CClientDC* clientDC = nullptr;   // holds the pixel format and the rendering context
+
+    static constexpr int kFishTextureCount = 17;  // the 15 kinds and two spare names
+    TankBounds tankBounds;           // the swimming volume, from the screen size at set-up
+    BackdropPatch backdrop;          // the curved picture wall behind the fish
+    BackgroundWall backgroundWall;   // the coloured wall behind everything
+    TextOverlay textOverlay;         // the start-up text
+    unsigned backgroundTexture = 0;  // the backdrop picture
+    unsigned fishTextures[kFishTextureCount] = {};  // skin k of fish kind k
+    unsigned screenCopyTexture = 0;  // blank texture for the screen-copy effect
+    FramePacer framePacer{FramePacer::displayRefreshHz(0)};
 };

@@ -33,12 +33,25 @@ BOOL AquariumView::renderFrame()
     glViewport(0, 0, screenWidth, screenHeight);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
+    textOverlay.draw(overlayVisible);
     hideIdleCursor();
     applyFrameLighting();
+    backgroundWall.draw(theSettings, tankBounds);
+    drawBackdrop();
 
     glDisable(GL_LIGHTING);
     glFinish();
     return ::SwapBuffers(wglGetCurrentDC());
+}
+
+void AquariumView::drawBackdrop()
+{
+    if (theSettings.backgroundMode != 0 || theSettings.showTerra == 0)
+        return;
+    glBindTexture(GL_TEXTURE_2D, backgroundTexture);
+    glPushMatrix();
+    backdrop.listName = backdrop.draw();
+    glPopMatrix();
 }
 
 void AquariumView::hideIdleCursor()
