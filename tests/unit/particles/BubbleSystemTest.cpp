@@ -2,7 +2,7 @@
 // count limits them.
 #include "fish/BubbleSystem.h"
 
-#include "Feedback.h"
+#include "support/Feedback.h"
 #include "settings/SettingsStore.h"
 #include "support/GlTestContext.h"
 

@@ -2,7 +2,7 @@
 // behind in OpenGL when a slot is used again and again.
 #include "fish/FoodPellet.h"
 
-#include "Feedback.h"
+#include "support/Feedback.h"
 #include "support/GlTestContext.h"
 
 #include <gtest/gtest.h>

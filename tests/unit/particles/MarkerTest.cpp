@@ -1,7 +1,7 @@
 // The click marker: how it glides toward its target, and the spinning cone it is drawn as.
 #include "fish/Marker.h"
 
-#include "Feedback.h"
+#include "support/Feedback.h"
 #include "support/GlTestContext.h"
 
 #include <gtest/gtest.h>
