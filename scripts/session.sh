@@ -28,6 +28,39 @@ start_virtual_display() {
   export DISPLAY=":$number"
 }
 
+# prepare_x11_driver: puts the corrected copy of Wine's X11 driver (see wine-env.sh) where Wine finds
+# it, under the name winex11fix.drv. Fails, leaving Wine's own driver in use, for any Wine build but
+# the one whose fault it corrects.
+prepare_x11_driver() {
+  local lib=/usr/lib/i386-linux-gnu/wine dir=$BLUEREEF_X11DRV_DIR
+  local broken=31cc53692db2a172f72446cf85627e6e304767ba712d9af33bddeabf25e0a42b
+  local fixed=d2a84a2101a47f3a3e25fb100efbb0d85c9b99fc3ccaea9e36ecfcd525083118
+  if [ "$(sha256sum 2>/dev/null <"$dir/i386-unix/winex11fix.so" | cut -d' ' -f1)" != "$fixed" ]; then
+    [ "$(sha256sum <"$lib/i386-unix/winex11.so" | cut -d' ' -f1)" = "$broken" ] || return 1
+    mkdir -p "$dir/i386-unix" "$dir/i386-windows"
+    local patched="$dir/i386-unix/winex11fix.so.$$"
+    cp "$lib/i386-unix/winex11.so" "$patched"
+    # At 0x39d00, where the search has found no ancestor with an X window, X11DRV_GetDC compares the
+    # drawable of the last ancestor tried (0) with the top-level's, finds them different and keeps
+    # the 0. Replace that with: drawable = top-level's X window; continue to the escape.
+    #   mov 0xc(%esp),%eax; mov %eax,0x28(%esp); jmp 39cd3
+    printf '\x8b\x44\x24\x0c\x89\x44\x24\x28\xeb\xc9' |
+      dd of="$patched" bs=1 seek=$((0x39d00)) conv=notrunc status=none
+    [ "$(sha256sum <"$patched" | cut -d' ' -f1)" = "$fixed" ] || { rm -f "$patched"; return 1; }
+    mv "$patched" "$dir/i386-unix/winex11fix.so"
+  fi
+  place_copy "$lib/i386-windows/winex11.drv" "$dir/i386-windows/winex11fix.drv"
+  # Wine loads a library by a name it does not ship only if the prefix holds a file of that name.
+  place_copy "$lib/i386-windows/winex11.drv" "$WINEPREFIX/drive_c/windows/system32/winex11fix.drv"
+}
+
+# place_copy SOURCE TARGET: makes TARGET a copy of SOURCE unless it already is one. The copy is
+# renamed into place, never rewritten where it stands: running programs may have it loaded.
+place_copy() {
+  cmp -s "$1" "$2" && return 0
+  cp "$1" "$2.$$" && mv "$2.$$" "$2"
+}
+
 # start_wine: creates the prefix on first use and keeps one Wine server running for the session,
 # so that each program start costs milliseconds instead of seconds.
 start_wine() {
@@ -36,6 +69,14 @@ start_wine() {
     echo "Creating the Wine prefix in $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     wineserver -w  # the server that made the prefix must be gone before a persistent one starts
+  fi
+  local graphics=x11
+  prepare_x11_driver && graphics=x11fix
+  # The desktop process chooses its graphics driver once, when it starts: change the choice, and let
+  # that server and desktop end, before the session's server starts.
+  if ! grep -qx "\"Graphics\"=\"$graphics\"" "$WINEPREFIX/user.reg"; then
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d "$graphics" /f >/dev/null 2>&1
+    wineserver -w
   fi
   wineserver -p
   wineboot >/dev/null 2>&1

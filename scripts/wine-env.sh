@@ -4,3 +4,15 @@ export WINEPREFIX="${BLUEREEF_WINEPREFIX:-$repo_root/.wine}"
 export WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
+
+# Debian 12's Wine 8.0 (8.0~repack-4) gives the device context of every child window the X drawable
+# 0: one of its patches to X11DRV_GetDC lets the search for an ancestor's X window overwrite the
+# top-level window it had already found. The frames of an OpenGL child window are then copied to no
+# window at all and the screen stays black. start_wine therefore runs Wine with a copy of the X11
+# driver whose search falls back to the top-level window again, as upstream Wine's does. Wine looks
+# for that copy here; its own libraries are still searched first.
+export BLUEREEF_X11DRV_DIR="$repo_root/.wine-x11drv"
+case ":${WINEDLLPATH:-}:" in
+  *":$BLUEREEF_X11DRV_DIR:"*) ;;
+  *) export WINEDLLPATH="$BLUEREEF_X11DRV_DIR${WINEDLLPATH:+:$WINEDLLPATH}" ;;
+esac
