@@ -1,0 +1,109 @@
+// Drawing a fish: the shared mesh emitted vertex by vertex, each cross-section turned and shifted
+// on its own so the body curves through turns, the tail waves and the outer edges flap.
+#include "fish/Fish.h"
+
+#include "fish/LineAngle.h"
+
+#include <windows.h>
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using Mesh = FishBodyMesh;
+
+// The two cross-sections whose outer edges flap: the widest one and the narrowing behind it.
+constexpr int kFirstFlappingColumn = 5;
+constexpr int kLastFlappingColumn = 6;
+// The cross-sections turn by the exact conversion; the rest of the fish uses kRadiansPerDegree.
+constexpr double kColumnRadiansPerDegree = 0.017453292519943295;
+
+// A begin/end pair for quads that draws nothing; one stands before the body and before each fin.
+void emitEmptyQuads()
+{
+    glBegin(GL_QUADS);
+    glEnd();
+}
+
+}  // namespace
+
+void Fish::beginDrawing() const
+{
+    glPushMatrix();
+    // Model z (the body's thickness) becomes world up; the body lies flat.
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+}
+
+void Fish::tiltToPitch() const
+{
+    const double h = heading * kRadiansPerDegree;
+    glRotatef(-pitch, static_cast<float>(std::sin(h)), static_cast<float>(-std::cos(h)), 0.0f);
+}
+
+void Fish::endDrawing() const { glPopMatrix(); }
+
+void Fish::emitMesh(const BodyPose& pose)
+{
+    emitEmptyQuads();
+    for (int strip = 0; strip < Mesh::kBodyStrips; ++strip)
+        emitBodyStrip(strip, pose);
+    emitEmptyQuads();
+    emitFin(fishBodyMesh.frontFin, Mesh::kFrontFinVertices, Mesh::kFrontFinColumn, pose);
+    emitEmptyQuads();
+    emitFin(fishBodyMesh.rearFin, Mesh::kRearFinVertices, Mesh::kRearFinColumn, pose);
+    emitEmptyQuads();
+    emitFin(fishBodyMesh.tailFin, Mesh::kTailFinVertices, Mesh::kTailFinColumn, pose);
+}
+
+void Fish::emitBodyStrip(int strip, const BodyPose& pose)
+{
+    glBegin(GL_QUAD_STRIP);
+    for (int pair = 0; pair < Mesh::kBodyStripVertices; pair += 2) {
+        const int column = Mesh::column(pair);
+        setColumnRotation(pose.columnAngle[column]);
+        const bool flaps = column >= kFirstFlappingColumn && column <= kLastFlappingColumn;
+        for (int v = pair; v < pair + 2; ++v) {
+            const float lift = flaps && Mesh::isEdgeVertex(strip, v) ? pose.flap : 0.0f;
+            emitVertex(fishBodyMesh.body[strip][v], pose.columnBend[column], lift);
+        }
+    }
+    glEnd();
+}
+
+void Fish::emitFin(const float (*vertices)[Mesh::kFloatsPerVertex], int count, int column,
+                   const BodyPose& pose)
+{
+    glBegin(GL_QUAD_STRIP);
+    for (int pair = 0; pair < count; pair += 2) {
+        setColumnRotation(pose.columnAngle[column]);
+        emitVertex(vertices[pair], pose.columnBend[column], 0.0f);
+        emitVertex(vertices[pair + 1], pose.columnBend[column], 0.0f);
+    }
+    glEnd();
+}
+
+void Fish::setColumnRotation(float degrees)
+{
+    // A turn about the model's z axis, column-major, without translation.
+    const double angle = degrees * kColumnRadiansPerDegree;
+    const float c = static_cast<float>(std::cos(angle));
+    const float s = static_cast<float>(std::sin(angle));
+    const float rotation[16] = {c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    std::copy(rotation, rotation + 16, columnMatrix);
+}
+
+void Fish::emitVertex(const float* vertex, float bend, float lift) const
+{
+    const float* position = vertex + Mesh::kPosition;
+    const float p[3] = {position[0] * size, position[1] * size + bend, position[2] * size + lift};
+    const float* m = columnMatrix;
+    const float turned[3] = {m[0] * p[0] + m[4] * p[1] + m[8] * p[2],
+                             m[1] * p[0] + m[5] * p[1] + m[9] * p[2],
+                             m[2] * p[0] + m[6] * p[1] + m[10] * p[2]};
+    // The stored normals are used as they are: lighting does not follow the curve of a turn.
+    glNormal3fv(vertex + Mesh::kNormal);
+    glTexCoord2fv(vertex + Mesh::kTexCoord);
+    glVertex3fv(turned);
+}

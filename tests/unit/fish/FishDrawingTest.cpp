@@ -1,0 +1,318 @@
+// Drawing a fish: the vertices it emits, caught with OpenGL's feedback mode, and the state a
+// drawn frame leaves against one that was not drawn.
+#include "fish/Fish.h"
+
+#include "FishTesting.h"
+#include "support/GlTestContext.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using Mesh = FishBodyMesh;
+
+// The caught vertices are mapped back from window coordinates of an orthographic view of the
+// cube -kView..kView, which holds a fish of any size drawn at the origin.
+constexpr float kView = 10.0f;
+constexpr int kViewport = 64;
+constexpr double kDegree = 3.14159265358979 / 180.0;
+
+struct EmittedVertex {
+    float x, y, z;  // in the coordinates the fish was drawn in
+    float s, t;
+};
+
+// What `draw` hands to the rasteriser, vertex by vertex, in drawing coordinates.
+template <typename Draw>
+std::vector<EmittedVertex> captureVertices(Draw draw)
+{
+    glViewport(0, 0, kViewport, kViewport);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-kView, kView, -kView, kView, -kView, kView);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    // GL_3D_COLOR_TEXTURE: x, y, z, four colour components, four texture coordinates.
+    constexpr int kFloatsPerVertex = 11;
+    std::vector<GLfloat> buffer(1 << 16);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR_TEXTURE, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint used = glRenderMode(GL_RENDER);
+
+    std::vector<EmittedVertex> vertices;
+    for (GLint i = 0; i < used;) {
+        const auto token = static_cast<GLint>(buffer[i++]);
+        EXPECT_EQ(GL_POLYGON_TOKEN, token);
+        if (token != GL_POLYGON_TOKEN)
+            break;
+        const int count = static_cast<int>(buffer[i++]);
+        for (int v = 0; v < count; ++v, i += kFloatsPerVertex) {
+            const float* f = &buffer[i];
+            const auto back = [](float window, float extent) {
+                return (2.0f * window / extent - 1.0f) * kView;
+            };
+            vertices.push_back({back(f[0], kViewport), back(f[1], kViewport),
+                                -back(f[2], 1.0f), f[7], f[8]});
+        }
+    }
+    return vertices;
+}
+
+std::vector<EmittedVertex> drawOnce(Fish& fish)
+{
+    return captureVertices([&fish] { fish.drawAndAdvance(); });
+}
+
+// A vertex of the stored mesh with what drawing does to it.
+struct MeshVertex {
+    const float* data;
+    int column;     // the column whose angle and bend move it
+    bool flapping;  // an outer edge of columns 5 and 6
+};
+
+std::vector<MeshVertex> meshVertices()
+{
+    std::vector<MeshVertex> all;
+    for (int strip = 0; strip < Mesh::kBodyStrips; ++strip)
+        for (int v = 0; v < Mesh::kBodyStripVertices; ++v) {
+            const int column = Mesh::column(v);
+            all.push_back({fishBodyMesh.body[strip][v], column,
+                           (column == 5 || column == 6) && Mesh::isEdgeVertex(strip, v)});
+        }
+    for (const auto& v : fishBodyMesh.frontFin) all.push_back({v, Mesh::kFrontFinColumn, false});
+    for (const auto& v : fishBodyMesh.rearFin) all.push_back({v, Mesh::kRearFinColumn, false});
+    for (const auto& v : fishBodyMesh.tailFin) all.push_back({v, Mesh::kTailFinColumn, false});
+    return all;
+}
+
+// Whether `e` can be mesh vertex `m` of a level fish of `size` whose every column points along
+// `heading`: along the body it sits exactly at size x the stored x whatever the tail wave does;
+// ahead of the wave (columns below 7) it also sits at size x the stored width, and off the
+// flapping edges at size x the stored height.
+bool fitsStraightBody(const EmittedVertex& e, const MeshVertex& m, int size, float heading)
+{
+    constexpr float kTolerance = 2e-3f;
+    const float* p = m.data + Mesh::kPosition;
+    const double c = std::cos(heading * kDegree);
+    const double s = std::sin(heading * kDegree);
+    // Drawing turns model y to world -z, and a heading h turns the model about its z axis.
+    const double along = e.x * c - e.z * s;
+    const double across = -(e.x * s + e.z * c);
+    if (std::fabs(along - size * p[0]) > kTolerance)
+        return false;
+    if (m.column < 7 && std::fabs(across - size * p[1]) > kTolerance)
+        return false;
+    return m.flapping || std::fabs(e.y - size * p[2]) <= kTolerance;
+}
+
+// How many emitted vertices do not fit the straight body; vertices are matched to the mesh by
+// their texture coordinates, which drawing passes on unchanged.
+int verticesOffStraightBody(const std::vector<EmittedVertex>& emitted, int size, float heading)
+{
+    const std::vector<MeshVertex> mesh = meshVertices();
+    int off = 0;
+    for (const EmittedVertex& e : emitted) {
+        bool fits = false;
+        for (const MeshVertex& m : mesh)
+            if (m.data[Mesh::kTexCoord] == e.s && m.data[Mesh::kTexCoord + 1] == e.t &&
+                fitsStraightBody(e, m, size, heading))
+                fits = true;
+        off += fits ? 0 : 1;
+    }
+    return off;
+}
+
+struct ModelPoint {
+    double x, y, z;
+};
+
+// Where body vertex `vertex` of strip `strip` was drawn, in the model coordinates of a level
+// fish: drawing turns model y to world -z and model z to world up.
+ModelPoint modelPosition(const std::vector<EmittedVertex>& emitted, int strip, int vertex)
+{
+    const float* stored = fishBodyMesh.body[strip][vertex];
+    for (const EmittedVertex& e : emitted)
+        if (e.s == stored[Mesh::kTexCoord] && e.t == stored[Mesh::kTexCoord + 1])
+            return {e.x, -e.z, e.y};
+    ADD_FAILURE() << "vertex " << vertex << " of strip " << strip << " was not drawn";
+    return {0, 0, 0};
+}
+
+// The angle in degrees by which drawing turned `column`, read from its midline vertex, which
+// lies on the model's x axis; only for columns in front of the tail wave.
+double columnAngle(const std::vector<EmittedVertex>& emitted, int column, int size)
+{
+    const int vertex = 2 * column + 1;  // row C of strip B-C
+    const ModelPoint drawn = modelPosition(emitted, Mesh::kStripBC, vertex);
+    const double stored = fishBodyMesh.body[Mesh::kStripBC][vertex][0] * size;
+    double angle = (std::atan2(drawn.y, drawn.x) - std::atan2(0.0, stored)) / kDegree;
+    if (angle > 180)
+        angle -= 360;
+    if (angle <= -180)
+        angle += 360;
+    return angle;
+}
+
+void runFrames(Fish& fish, int frames)
+{
+    for (int i = 0; i < frames; ++i)
+        fish.advanceWithoutDrawing();
+}
+
+class FishDrawing : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(context.ready()); }
+    GlTestContext context{kViewport, kViewport};
+};
+
+}  // namespace
+
+TEST_F(FishDrawing, EmitsEveryQuadOfTheBodyAndTheThreeFins)
+{
+    Fish fish;
+    settle(fish, 0);
+    const std::vector<EmittedVertex> emitted = drawOnce(fish);
+    // 5 strips of 13 quads, fins of 3, 3 and 11 quads: 82 quads, whole or as two triangles.
+    EXPECT_TRUE(emitted.size() == 82 * 4 || emitted.size() == 82 * 6) << emitted.size();
+}
+
+TEST_F(FishDrawing, ASettledFishIsStraightAlongItsHeading)
+{
+    Fish fish;
+    settle(fish, 30);
+    makeSize(fish, 4);
+    runFrames(fish, 12);  // long enough for the tail wave and the flap to be under way
+    const std::vector<EmittedVertex> emitted = drawOnce(fish);
+    ASSERT_FALSE(emitted.empty());
+    EXPECT_EQ(0, verticesOffStraightBody(emitted, 4, 30));
+}
+
+TEST_F(FishDrawing, ATurningFishTrailsEachColumnADegreeBehindTheOneInFront)
+{
+    Fish fish;
+    settle(fish, 0);
+    makeSize(fish, 4);
+    fish.targetHeading = 90;
+    runFrames(fish, 30);
+    ASSERT_EQ(20.0f, fish.heading);
+    const std::vector<EmittedVertex> emitted = drawOnce(fish);
+    EXPECT_GT(verticesOffStraightBody(emitted, 4, 20), static_cast<int>(emitted.size()) / 4);
+    // Turning up toward 90, the snout points along the heading and the body trails below it.
+    for (int column = 0; column < 7; ++column)
+        EXPECT_NEAR(20.0 - column, columnAngle(emitted, column, 4), 0.01) << column;
+}
+
+TEST_F(FishDrawing, OnceTheHeadingHasArrivedTheBodyStraightensADegreeAFrame)
+{
+    Fish fish;
+    settle(fish, 0);
+    makeSize(fish, 4);
+    fish.targetHeading = 20;
+    // The heading arrives on frame 30; column 6 then trails it by 3 degrees.
+    runFrames(fish, 29);
+    const double expected[] = {18, 19, 20, 20};
+    for (double angle : expected) {
+        const std::vector<EmittedVertex> emitted = drawOnce(fish);
+        EXPECT_NEAR(angle, columnAngle(emitted, 6, 4), 0.01);
+    }
+}
+
+TEST_F(FishDrawing, TheTailWaveGrowsBehindColumn7AndTheEdgesFlapWithTheSize)
+{
+    Fish fish;
+    settle(fish, 0);
+    makeSize(fish, 6);
+    runFrames(fish, 11);
+    const std::vector<EmittedVertex> emitted = drawOnce(fish);
+    const double tail = fish.tailWavePhase();
+    ASSERT_NE(0.0, tail);
+    for (int column = 7; column < Mesh::kColumns; ++column) {
+        const double amplitude = (column - 7) * 0.005 * 6 * 0.5;
+        EXPECT_NEAR(amplitude * std::sin(column * 0.2617994 + tail),
+                    modelPosition(emitted, Mesh::kStripBC, 2 * column + 1).y, 1e-4)
+            << column;
+    }
+    const double flap = std::sin(fish.edgeFlapPhase()) * 6 * 0.02;
+    ASSERT_NE(0.0, flap);
+    for (int column : {5, 6}) {
+        const float* edge = fishBodyMesh.body[Mesh::kStripAB][2 * column];
+        EXPECT_NEAR(6 * edge[2] + flap, modelPosition(emitted, Mesh::kStripAB, 2 * column).z,
+                    1e-4)
+            << column;
+    }
+    const float* inner = fishBodyMesh.body[Mesh::kStripAB][2 * 5 + 1];
+    EXPECT_NEAR(6 * inner[2], modelPosition(emitted, Mesh::kStripAB, 2 * 5 + 1).z, 1e-4);
+}
+
+TEST_F(FishDrawing, Size8IsSize2FourTimesOverTailWaveAndFlapIncluded)
+{
+    Fish small;
+    settle(small, 40);
+    runFrames(small, 20);  // settled, tail and flap phases away from zero
+    Fish big = small;
+    makeSize(small, 2);
+    makeSize(big, 8);
+    const std::vector<EmittedVertex> a = drawOnce(small);
+    const std::vector<EmittedVertex> b = drawOnce(big);
+    ASSERT_EQ(a.size(), b.size());
+    ASSERT_FALSE(a.empty());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_NEAR(4 * a[i].x, b[i].x, 1e-3) << i;
+        EXPECT_NEAR(4 * a[i].y, b[i].y, 1e-3) << i;
+        EXPECT_NEAR(4 * a[i].z, b[i].z, 1e-3) << i;
+    }
+}
+
+TEST_F(FishDrawing, LeavesTheMatrixStackAsItFoundIt)
+{
+    Fish fish;
+    settle(fish, 10);
+    fish.pitch = 5;
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(1, 2, 3);
+    GLint depthBefore = 0, depthAfter = 0;
+    GLfloat before[16], after[16];
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
+    glGetFloatv(GL_MODELVIEW_MATRIX, before);
+    fish.drawAndAdvance();
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
+    glGetFloatv(GL_MODELVIEW_MATRIX, after);
+    EXPECT_EQ(depthBefore, depthAfter);
+    EXPECT_EQ(0, std::memcmp(before, after, sizeof before));
+}
+
+TEST_F(FishDrawing, ADrawnFrameChangesTheFishExactlyAsAnUndrawnOne)
+{
+    Fish drawn;
+    settle(drawn, 0);
+    drawn.targetHeading = 120;
+    drawn.targetPitch = 20;
+    Fish undrawn = drawn;
+    // Long enough for a wander event and the walls, so every step of the frame has run.
+    constexpr int kFrames = 900;
+    std::srand(61);
+    for (int i = 0; i < kFrames; ++i)
+        drawn.drawAndAdvance();
+    std::srand(61);
+    runFrames(undrawn, kFrames);
+    EXPECT_EQ(drawn.x, undrawn.x);
+    EXPECT_EQ(drawn.y, undrawn.y);
+    EXPECT_EQ(drawn.z, undrawn.z);
+    EXPECT_EQ(drawn.heading, undrawn.heading);
+    EXPECT_EQ(drawn.targetHeading, undrawn.targetHeading);
+    EXPECT_EQ(drawn.pitch, undrawn.pitch);
+    EXPECT_EQ(drawn.targetPitch, undrawn.targetPitch);
+    EXPECT_EQ(drawn.speed, undrawn.speed);
+    EXPECT_EQ(drawn.tailWavePhase(), undrawn.tailWavePhase());
+    EXPECT_EQ(drawn.edgeFlapPhase(), undrawn.edgeFlapPhase());
+    EXPECT_EQ(drawn.headPoint().x, undrawn.headPoint().x);
+    EXPECT_NE(0.0f, drawn.x);
+}

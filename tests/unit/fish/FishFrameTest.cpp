@@ -1,0 +1,303 @@
+// A fish's frame without drawing: turning, pitching, the tail and flap phases, wandering, the
+// walls of its box and its collision box.
+#include "fish/Fish.h"
+
+#include "FishTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+void runFrames(Fish& fish, int frames)
+{
+    for (int i = 0; i < frames; ++i)
+        fish.advanceWithoutDrawing();
+}
+
+// Whether rand() has been drawn since it was seeded with `seed`; reseeds it.
+bool drewSince(unsigned seed)
+{
+    const int next = std::rand();
+    std::srand(seed);
+    const bool drew = next != std::rand();
+    std::srand(seed);
+    return drew;
+}
+
+}  // namespace
+
+TEST(Turning, TheHeadingStepsTwoDegreesOnEveryThirdFrameAndStopsOnTheTarget)
+{
+    Fish fish;
+    settle(fish, 0);
+    fish.targetHeading = 9;
+    runFrames(fish, 2);
+    EXPECT_EQ(0.0f, fish.heading);
+    runFrames(fish, 1);
+    EXPECT_EQ(2.0f, fish.heading);
+    runFrames(fish, 9);
+    EXPECT_EQ(8.0f, fish.heading);
+    runFrames(fish, 3);
+    EXPECT_EQ(9.0f, fish.heading);
+    runFrames(fish, 30);
+    EXPECT_EQ(9.0f, fish.heading);
+}
+
+TEST(Turning, ATargetMovedBy001OrLessDoesNotRestartTheTurn)
+{
+    Fish fish;
+    settle(fish, 40);
+    runFrames(fish, 3);  // the turn to 40 is done
+    fish.targetHeading = 40.005f;
+    runFrames(fish, 6);
+    EXPECT_EQ(40.0f, fish.heading);
+    fish.targetHeading = 40.02f;
+    runFrames(fish, 3);
+    EXPECT_EQ(40.02f, fish.heading);
+}
+
+TEST(Pitch, MovesInWholeDegreesAndHoldsShortOfAFractionalTarget)
+{
+    Fish fish;
+    settle(fish, 0);
+    fish.targetPitch = 10.5f;
+    runFrames(fish, 5);
+    EXPECT_EQ(5.0f, fish.pitch);
+    for (int i = 0; i < 30; ++i) {
+        fish.advanceWithoutDrawing();
+        if (i >= 25) {
+            EXPECT_EQ(10.0f, fish.pitch) << i;  // held, not rocking between 10 and 11
+        }
+    }
+    fish.targetPitch = -3;
+    runFrames(fish, 20);
+    EXPECT_EQ(-3.0f, fish.pitch);
+}
+
+TEST(BodyWave, TheTailPhaseStepsEveryFifthFrameAndStartsAgainAtExactlyZero)
+{
+    Fish fish;
+    settle(fish, 0);
+    const float step = 0.7853981f;
+    int resets = 0;
+    for (int frame = 1; frame <= 120; ++frame) {
+        const float before = fish.tailWavePhase();
+        fish.advanceWithoutDrawing();
+        const float after = fish.tailWavePhase();
+        if (frame % 5 != 0) {
+            EXPECT_EQ(before, after) << frame;
+        } else if (before + step > 6.283185) {
+            EXPECT_EQ(0.0f, after) << frame;
+            ++resets;
+        } else {
+            EXPECT_EQ(before + step, after) << frame;
+        }
+    }
+    EXPECT_GE(resets, 2);
+}
+
+TEST(BodyWave, TheFlapPhaseStepsEverySeventhFrameAndStartsAgainAtExactlyZero)
+{
+    Fish fish;
+    settle(fish, 0);
+    const float step = 0.5235987f;
+    int resets = 0;
+    for (int frame = 1; frame <= 200; ++frame) {
+        const float before = fish.edgeFlapPhase();
+        fish.advanceWithoutDrawing();
+        const float after = fish.edgeFlapPhase();
+        if (frame % 7 != 0) {
+            EXPECT_EQ(before, after) << frame;
+        } else if (before + step > 6.283185) {
+            EXPECT_EQ(0.0f, after) << frame;
+            ++resets;
+        } else {
+            EXPECT_EQ(before + step, after) << frame;
+        }
+    }
+    EXPECT_GE(resets, 2);
+}
+
+TEST(Wander, TheFirstEventComesWhenTheTimerHasPassed400AndSpeedsUpTheTail)
+{
+    std::srand(51);
+    std::rand();
+    std::rand();
+    std::rand();
+    const int timer = std::rand() % 200;  // the new fish's fourth draw
+    std::srand(51);
+    Fish fish;
+    settle(fish, 0);
+
+    std::srand(52);
+    for (int i = 0; i < 401 - timer; ++i)
+        fish.wander();
+    EXPECT_FALSE(drewSince(52));
+    fish.wander();
+    EXPECT_TRUE(drewSince(52));
+
+    runFrames(fish, 5);
+    EXPECT_FLOAT_EQ(1.1780972f, fish.tailWavePhase());
+}
+
+TEST(Wander, NeverHappensToAFishThatIsAttractedOrColliding)
+{
+    for (bool attracted : {true, false}) {
+        Fish fish;
+        settle(fish, 0);
+        fish.attracted = attracted;
+        fish.colliding = !attracted;
+        std::srand(53);
+        for (int i = 0; i < 1000; ++i)
+            fish.wander();
+        EXPECT_FALSE(drewSince(53)) << attracted;
+        EXPECT_FLOAT_EQ(0.1f, fish.speed);
+    }
+}
+
+TEST(SideWalls, ASideWallSnapsATurningBodyStraightOntoTheTarget)
+{
+    const struct {
+        float heading, target, x, pushedTo;
+        WallContact wall;
+    } cases[] = {{30, 0, -51, -48, WallContact::LowX}, {150, 180, 51, 48, WallContact::HighX}};
+    for (const auto& c : cases) {
+        Fish fish;
+        settle(fish, c.heading);
+        fish.targetHeading = c.target;
+        fish.x = c.x;
+        fish.move();
+        // Still turning, so the wall cannot reverse the target; it only pushes the fish back.
+        EXPECT_EQ(c.pushedTo, fish.x);
+        EXPECT_EQ(c.wall, fish.wallContact());
+        EXPECT_EQ(c.target, fish.targetHeading);
+        fish.advanceWithoutDrawing();
+        EXPECT_EQ(c.target, fish.heading) << c.heading;
+    }
+}
+
+TEST(SideWalls, ReverseTheFishWhichStandsStillUntilItHasTurned)
+{
+    Fish fish;
+    settle(fish, 0);
+    fish.x = -50.05f;
+    fish.move();
+    EXPECT_EQ(180.0f, fish.targetHeading);
+    EXPECT_EQ(-48.0f, fish.x);
+    fish.move();
+    EXPECT_EQ(-48.0f, fish.x);
+    EXPECT_EQ(WallContact::LowX, fish.wallContact());
+    fish.advanceWithoutDrawing();
+    EXPECT_EQ(180.0f, fish.heading);
+    EXPECT_GT(fish.x, -48.0f);
+}
+
+TEST(SideWalls, LeaveAFishWhoseTargetAlreadyPointsBackInside)
+{
+    Fish fish;
+    settle(fish, 0);
+    fish.targetHeading = 180;
+    fish.x = -49.95f;
+    fish.move();
+    EXPECT_LT(fish.x, -50.0f);
+    EXPECT_EQ(180.0f, fish.targetHeading);
+    EXPECT_EQ(WallContact::None, fish.wallContact());
+}
+
+TEST(DepthWalls, HoldTheFishOnTheWallAndTurnItALittle)
+{
+    const struct {
+        float heading, z, wallZ;
+        int turnSign;
+        WallContact wall;
+    } cases[] = {{270, -84.95f, -85, 1, WallContact::LowZ}, {90, -55.05f, -55, -1, WallContact::HighZ}};
+    for (const auto& c : cases) {
+        Fish fish;
+        settle(fish, c.heading);
+        fish.z = c.z;
+        fish.move();
+        EXPECT_EQ(c.wallZ, fish.z);
+        EXPECT_EQ(c.wall, fish.wallContact());
+        const float turn = (fish.targetHeading - c.heading) * c.turnSign;
+        EXPECT_GE(turn, 0.0f);
+        EXPECT_LE(turn, 14.0f);
+    }
+}
+
+TEST(SurfaceAndFloor, ALevelFishAtTheTopStaysOnTheSurfaceAndSlowsDown)
+{
+    Fish fish;
+    settle(fish, 0);
+    fish.y = 15;
+    for (int i = 0; i < 50; ++i) {
+        fish.advanceWithoutDrawing();
+        EXPECT_EQ(15.0f, fish.y);
+        EXPECT_EQ(WallContact::Top, fish.wallContact());
+    }
+    EXPECT_FLOAT_EQ(0.05f, fish.speed);
+}
+
+TEST(SurfaceAndFloor, InvertTheTargetPitchAtTopAndBottom)
+{
+    Fish fish;
+    settle(fish, 0);
+    fish.targetPitch = 20;
+    fish.y = 14.99f;
+    fish.move();
+    EXPECT_EQ(15.0f, fish.y);
+    EXPECT_EQ(-20.0f, fish.targetPitch);
+
+    fish.targetPitch = -10;
+    fish.y = -13.999f;
+    fish.move();
+    EXPECT_EQ(-14.0f, fish.y);
+    EXPECT_EQ(WallContact::Bottom, fish.wallContact());
+    EXPECT_EQ(10.0f, fish.targetPitch);
+}
+
+TEST(CollisionBox, LiesAlongTheTargetHeadingWithTheHeadInFront)
+{
+    Fish fish;
+    settle(fish, 0);
+    makeSize(fish, 4);
+    fish.move();
+    fish.x = 1;
+    fish.y = 2;
+    fish.z = -70;
+    fish.updateBox();
+    EXPECT_TRUE(fish.hasBox());
+    EXPECT_FLOAT_EQ(-1.0f, fish.headPoint().x);
+    EXPECT_FLOAT_EQ(3.0f, fish.tailPoint().x);
+    const FishBox& inner = fish.innerCollisionBox();
+    EXPECT_FLOAT_EQ(3.0f, inner.xMax);
+    EXPECT_FLOAT_EQ(-1.0f, inner.xMin);
+    EXPECT_FLOAT_EQ(2.0f + 4 * 0.33189f / 2, inner.yMax);
+    EXPECT_FLOAT_EQ(-70.0f - 4 * 0.36675f / 2, inner.zMin);
+    const FishBox& outer = fish.outerCollisionBox();
+    EXPECT_FLOAT_EQ(5.0f, outer.xMax);
+    EXPECT_FLOAT_EQ(-3.0f, outer.xMin);
+    EXPECT_FLOAT_EQ(inner.yMin - 4 * 0.33189f / 4, outer.yMin);
+    EXPECT_FLOAT_EQ(inner.zMax + 4 * 0.36675f / 4, outer.zMax);
+}
+
+TEST(CollisionBox, TurnsAndTiltsWithTheTargets)
+{
+    Fish fish;
+    settle(fish, 90);
+    makeSize(fish, 4);
+    fish.pitch = 30;
+    fish.targetPitch = 30;
+    fish.move();
+    fish.x = 0;
+    fish.y = 0;
+    fish.z = -70;
+    fish.updateBox();
+    // Facing +z and climbing: the head is in front and above.
+    EXPECT_NEAR(-68.0f, fish.headPoint().z, 1e-5);  // half the length of 4 ahead
+    EXPECT_NEAR(1.0f, fish.headPoint().y, 1e-5);    // 2 x sin 30 up
+    EXPECT_NEAR(0.0f, fish.headPoint().x, 1e-5);
+    EXPECT_NEAR(1.0f, fish.innerCollisionBox().yMax, 1e-5);
+    EXPECT_NEAR(-72.0f, fish.innerCollisionBox().zMin, 1e-5);
+}
