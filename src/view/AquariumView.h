@@ -3,9 +3,14 @@
 #pragma once
 
 #include "environment/BackdropPatch.h"
+#include "fish/BubbleSystem.h"
+#include "fish/Fish.h"
+#include "fish/FoodPellet.h"
+#include "fish/Marker.h"
 #include "environment/BackgroundWall.h"
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
+#include "settings/AquariumSettings.h"
 #include "view/FramePacer.h"
 #include "view/TankBounds.h"
 #include "view/TextOverlay.h"
@@ -27,6 +32,12 @@ public:
 
     // Renders and presents one frame; returns the buffer swap's result.
     BOOL renderFrame();
+
+    // What fish `i` does about the food and the other fish once it has moved. Food draws fish
+    // only in feed mode; pulling and eating happen in every mode.
+    void respondToFood(int i);
+    void pullFood(int i);
+    void resolveCollisions(int i);
 
     int fishRampCount() const { return fishRamp; }
     bool isOverlayVisible() const { return overlayVisible; }
@@ -53,6 +64,9 @@ private:
     // Asks the driver to present at the display's refresh and sets the pacer to the same rate.
     void startFramePacing(HDC dc);
     void loadTextures();
+    // Places the bubble emitters, the fish and the marker, and lets the bubbles rise a while.
+    void setUpPopulation();
+    void prepareFood();
     // Releases the rendering context and the DC and stops the frame timer.
     void tearDown();
     void superviseSound();
@@ -60,6 +74,10 @@ private:
     void applyFrameLighting();
     void hideIdleCursor();
     void drawBackdrop();
+    void drawFish();
+    void drawMarker();
+    void drawBubbles();
+    void drawFood();
 
     int fishRamp = 0;                // fish released into the tank so far, one more per frame up to 50
     bool overlayVisible = true;      // the start-up text overlay is shown; F1 toggles it
@@ -84,4 +102,13 @@ private:
     unsigned fishTextures[kFishTextureCount] = {};  // skin k of fish kind k
     unsigned screenCopyTexture = 0;  // blank texture for the screen-copy effect
     FramePacer framePacer{FramePacer::displayRefreshHz(0)};
+
+    // The living things of the tank. Their constructors draw random numbers, so their order here
+    // is the order of those draws.
+    Fish fish[kMaxFishCount];
+    static constexpr int kBubbleEmitters = 3;
+    BubbleSystem bubbleEmitters[kBubbleEmitters];
+    float emitterPositions[kBubbleEmitters][3] = {};  // where each emitter stands
+    Marker marker;                   // shows where the last click in marker mode went
+    FoodPellet food[kFoodSlots];     // the pellet slots
 };

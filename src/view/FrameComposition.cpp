@@ -3,6 +3,7 @@
 #include "view/AquariumView.h"
 
 #include "settings/SettingsStore.h"
+#include "view/InteractionMode.h"
 #include "view/SceneLight.h"
 
 #include <GL/gl.h>
@@ -10,6 +11,8 @@
 
 namespace {
 constexpr int kCursorHideFrames = 100;
+// Emitters draw their sheets this far from where they stand: well below and behind the fish.
+constexpr float kEmitterDrawOffset[3] = {5.0f, -45.0f, -60.0f};
 }  // namespace
 
 BOOL AquariumView::renderFrame()
@@ -37,9 +40,13 @@ BOOL AquariumView::renderFrame()
     hideIdleCursor();
     applyFrameLighting();
     backgroundWall.draw(theSettings, tankBounds);
+    drawFish();
     drawBackdrop();
-
+    drawMarker();
+    drawBubbles();
     glDisable(GL_LIGHTING);
+    drawFood();
+
     glFinish();
     return ::SwapBuffers(wglGetCurrentDC());
 }
@@ -52,6 +59,48 @@ void AquariumView::drawBackdrop()
     glPushMatrix();
     backdrop.listName = backdrop.draw();
     glPopMatrix();
+}
+
+void AquariumView::drawMarker()
+{
+    if (InteractionMode != ModeMarker || fishRamp != kMaxFishCount)
+        return;
+    glPushMatrix();
+    marker.drawAndGlide();
+    glPopMatrix();
+}
+
+void AquariumView::drawBubbles()
+{
+    // Bubbles add light: no fog, no depth test, source alpha onto what is there. Fog stays off
+    // from here on, and the blend function stays for every later use of blending.
+    glPushMatrix();
+    glDisable(GL_FOG);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    for (int e = 0; e < kBubbleEmitters; ++e) {
+        glPushMatrix();
+        glTranslatef(emitterPositions[e][0] + kEmitterDrawOffset[0],
+                     emitterPositions[e][1] + kEmitterDrawOffset[1],
+                     emitterPositions[e][2] + kEmitterDrawOffset[2]);
+        bubbleEmitters[e].draw(kBubbleSettingMax - theSettings.bubbleCount);
+        glPopMatrix();
+    }
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+}
+
+void AquariumView::drawFood()
+{
+    for (FoodPellet& pellet : food) {
+        if (!pellet.isActive())
+            continue;
+        glPushMatrix();
+        pellet.drawAndAdvance();
+        glPopMatrix();
+    }
 }
 
 void AquariumView::hideIdleCursor()

@@ -105,10 +105,12 @@ void AquariumView::setUpScene()
 
     loadTextures();
     loadSettings();
+    setUpPopulation();
 
     screenCopyTexture = CreateBlankTexture();
     glBindTexture(GL_TEXTURE_2D, screenCopyTexture);
 
+    prepareFood();
     enableFog();
 }
 
