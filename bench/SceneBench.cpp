@@ -1,0 +1,98 @@
+// scene_bench.exe [batches] [frames per batch]: hosts the real aquarium view in a 1024 x 768 popup
+// window and renders its frames back to back, with no timer and no pacing, as fast as the driver
+// presents them. It reports on standard output, one line at a time:
+//   first-frame <clock ms>                          once the first frame has been presented
+//   batch <n> <frames> <render ms> <clock ms>       after each batch of frames
+// where <clock ms> is the monotonic performance counter. bench/run-bench.sh reads the CPU counters
+// of every process involved as each line arrives.
+#include "framework/WinApp.h"
+#include "view/AquariumView.h"
+#include "view/FramePacer.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kWindowWidth = 1024;
+constexpr int kWindowHeight = 768;
+constexpr int kDefaultBatches = 20;
+constexpr int kDefaultFramesPerBatch = 50;
+// After each line the bench idles this long, so that the counters the runner reads on the line's
+// arrival hold the work done before the line and none of the next batch's.
+constexpr DWORD kIdleAfterReportMs = 100;
+
+// Drops everything queued for this thread unhandled: the view's frame timer must not render
+// frames of its own between batches. Sent messages still reach their windows inside PeekMessage.
+void dropQueuedMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_PAINT)
+            ::ValidateRect(msg.hwnd, nullptr);  // otherwise it would come back forever
+    }
+}
+
+void idleForRunner()
+{
+    std::fflush(stdout);
+    ::Sleep(kIdleAfterReportMs);
+    dropQueuedMessages();
+}
+
+int countArgument(int argc, char* argv[], int index, int fallback)
+{
+    return argc > index ? std::atoi(argv[index]) : fallback;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const int batches = countArgument(argc, argv, 1, kDefaultBatches);
+    const int framesPerBatch = countArgument(argc, argv, 2, kDefaultFramesPerBatch);
+    if (batches < 1 || framesPerBatch < 1) {
+        std::fprintf(stderr, "usage: scene_bench [batches] [frames per batch]\n");
+        return 2;
+    }
+    // The view sizes its projection and viewport by the screen, not by its window.
+    if (::GetSystemMetrics(SM_CXSCREEN) != kWindowWidth ||
+        ::GetSystemMetrics(SM_CYSCREEN) != kWindowHeight)
+        std::fprintf(stderr, "warning: the screen is not %d x %d; the view renders at its size\n",
+                     kWindowWidth, kWindowHeight);
+
+    // As at the program's start: the application's name from its resources, common controls.
+    CWinApp app;
+    app.AfxWinInit(::GetModuleHandleA(nullptr));
+
+    CWnd window;
+    if (!window.CreateEx(0, nullptr, "scene bench", WS_POPUP | WS_VISIBLE, 0, 0, kWindowWidth,
+                         kWindowHeight, nullptr, nullptr)) {
+        std::fprintf(stderr, "the window could not be created\n");
+        return 1;
+    }
+    app.m_pMainWnd = &window;
+    AquariumView view;
+    if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
+                     CRect(0, 0, kWindowWidth, kWindowHeight), &window, AFX_IDW_PANE_FIRST)) {
+        std::fprintf(stderr, "the view could not be created\n");
+        return 1;
+    }
+
+    view.renderFrame();
+    std::printf("first-frame %.3f\n", FramePacer::nowMs());
+    idleForRunner();
+
+    for (int batch = 1; batch <= batches; ++batch) {
+        const double startMs = FramePacer::nowMs();
+        for (int frame = 0; frame < framesPerBatch; ++frame)
+            view.renderFrame();
+        const double endMs = FramePacer::nowMs();
+        std::printf("batch %d %d %.3f %.3f\n", batch, framesPerBatch, endMs - startMs, endMs);
+        idleForRunner();
+    }
+
+    // Closing the window runs the view's teardown, as closing the program's frame does.
+    window.DestroyWindow();
+    return 0;
+}

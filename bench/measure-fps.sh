@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Frame rate of the real program: runs BluereefScr.exe as a user would, on a 1024 x 768 virtual
+# display of its own, and prints the frames per second that Mesa's HUD counts in each second
+# (the start-up seconds left out) and the CPU use of the Wine session (the program, the Wine
+# server and Wine's helper processes) and the X server over the same seconds, in % of one core.
+# Usage: bench/measure-fps.sh [seconds]    (default: 20)
+# BLUEREEF_BUILD_DIR picks the build directory (default: build/).
+set -euo pipefail
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "$0")/bench-session.sh"
+
+run_s=${1:-20}
+# Left out of the figures: scene set-up, the fish ramp and the HUD's first period.
+settle_s=5
+if [ "$run_s" -le "$settle_s" ]; then
+  echo "usage: $0 [seconds, more than $settle_s]" >&2
+  exit 2
+fi
+
+bench_build_target BluereefScr
+work=$(mktemp -d)
+trap 'stop_session; rm -rf "$work"' EXIT
+start_virtual_display 1024x768
+start_wine
+print_load
+echo "Program as built from $(git -C "$bench_repo" describe --always --dirty)"
+
+fail() {
+  echo "$1; the program's output:" >&2
+  cat "$work/program.log" >&2
+  exit 1
+}
+
+# Mesa's heads-up display, kept hidden, appends the frame rate of every one-second period to the
+# file "fps" in its dump directory.
+fps_file=$work/fps
+GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$work" GALLIUM_HUD_PERIOD=1 \
+  wine "$bench_build/src/BluereefScr.exe" >"$work/program.log" 2>&1 &
+program=$!
+
+sleep "$settle_s"
+[ -f "$fps_file" ] || fail "Mesa's HUD wrote no frame rates to $fps_file"
+first_line=$(($(wc -l < "$fps_file") + 1))
+sample_cpu
+window_start_us=${EPOCHREALTIME/./}
+sleep $((run_s - settle_s))
+sample_cpu
+window_ms=$(((${EPOCHREALTIME/./} - window_start_us) / 1000))
+last_line=$(wc -l < "$fps_file")
+kill -0 "$program" 2>/dev/null || fail "The program ended by itself"
+kill "$program"
+wait "$program" 2>/dev/null || true
+
+sed -n "${first_line},${last_line}p" "$fps_file" > "$work/window"
+[ -s "$work/window" ] || fail "Mesa's HUD wrote no frame rate during the measurement"
+cpu_ms=$(ticks_to_ms "$cpu_ticks_all")
+frames=$(awk '{ sum += $1 } END { printf "%.0f", sum }' "$work/window")
+
+echo
+echo "BluereefScr.exe at 1024 x 768, seconds $settle_s to $run_s after its start"
+echo "Frames per second, one figure a second: $(summarize < "$work/window")"
+echo "  each second: $(tr '\n' ' ' < "$work/window")"
+awk -v cpu="$cpu_ms" -v xs="$(ticks_to_ms "$cpu_ticks_xserver")" -v ms="$window_ms" -v f="$frames" \
+  'BEGIN {
+    printf "CPU use, Wine session + X server: %.1f%% of one core (X server %.1f%%)\n", 100 * cpu / ms, 100 * xs / ms
+    if (f > 0) printf "  %.2f CPU ms per frame\n", cpu / f
+  }'
