@@ -108,6 +108,27 @@ def pixel(path, x, y):
                  for v in values[:3])
 
 
+def dark_fraction(path, box):
+    """The share of pixels in box (x, y, width, height) that are black or nearly so."""
+    x, y, width, height = box
+    text = subprocess.run(["convert", str(path), "-crop", f"{width}x{height}+{x}+{y}", "+repage",
+                           "-colorspace", "gray", "-threshold", "6%", "-format", "%[fx:mean]",
+                           "info:-"], capture_output=True, text=True, check=True).stdout
+    return 1.0 - float(text)
+
+
+def block_colours(path, columns, rows):
+    """The screenshot scaled down to columns x rows blocks: each block's average (r, g, b)."""
+    text = subprocess.run(["convert", str(path), "-scale", f"{columns}x{rows}!", "-depth", "8",
+                           "txt:-"], capture_output=True, text=True, check=True).stdout
+    blocks = []
+    for line in text.splitlines()[1:]:
+        match = re.search(r"\((\d+),(\d+),(\d+)", line)
+        if match:
+            blocks.append(tuple(int(v) for v in match.groups()))
+    return blocks
+
+
 class Aquarium:
     """One run of the program."""
 
