@@ -152,7 +152,9 @@ private:
     void emitFin(const float (*vertices)[FishBodyMesh::kFloatsPerVertex], int count, int column,
                  const BodyPose& pose);
     void setColumnRotation(float degrees);
-    void emitVertex(const float* vertex, float bend, float lift) const;
+    // The mesh vertex's position scaled, bent, lifted and turned by the column matrix; the
+    // stored normal is used as it is, so lighting does not follow the curve of a turn.
+    void placeVertex(const float* vertex, float bend, float lift, float* placed) const;
     void endDrawing() const;
 
     float columnMatrix[16] = {};                   // scratch rotation of the column being emitted
