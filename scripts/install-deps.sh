@@ -15,7 +15,7 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   googletest libgtest-dev libstb-dev
   clang libclang-rt-14-dev
-  python3
+  python3 python3-numpy
 )
 
 missing=()
