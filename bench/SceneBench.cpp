@@ -3,8 +3,10 @@
 // presents them. It reports on standard output, one line at a time:
 //   first-frame <clock ms>                          once the first frame has been presented
 //   batch <n> <frames> <render ms> <clock ms>       after each batch of frames
+//   fish-steps <ms per frame>                       the swimming rules of 50 fish alone
 // where <clock ms> is the monotonic performance counter. bench/run-bench.sh reads the CPU counters
 // of every process involved as each line arrives.
+#include "fish/School.h"
 #include "framework/WinApp.h"
 #include "view/AquariumView.h"
 #include "view/FramePacer.h"
@@ -21,6 +23,11 @@ constexpr int kDefaultFramesPerBatch = 50;
 // After each line the bench idles this long, so that the counters the runner reads on the line's
 // arrival hold the work done before the line and none of the next batch's.
 constexpr DWORD kIdleAfterReportMs = 100;
+// Frames before the first batch: the fish come in one per frame, so all of them swim from then on.
+constexpr int kWarmUpFrames = kMaxFishCount;
+// Pellets dropped before the batches, across the middle of the tank.
+constexpr int kPellets = 5;
+constexpr int kFishStepFrames = 2000;
 
 // Drops everything queued for this thread unhandled: the view's frame timer must not render
 // frames of its own between batches. Sent messages still reach their windows inside PeekMessage.
@@ -38,6 +45,29 @@ void idleForRunner()
     std::fflush(stdout);
     ::Sleep(kIdleAfterReportMs);
     dropQueuedMessages();
+}
+
+// Milliseconds per frame of the swimming rules alone for 50 fish with food about: wander, move,
+// walls, boxes, then food and collisions, as the frame's fish pass runs them, without drawing.
+double fishStepMs()
+{
+    Fish fish[kMaxFishCount];
+    FoodPellet food[kFoodSlots];
+    placeFish(fish, tankBoundsForScreen(kWindowWidth, kWindowHeight));
+    for (int p = 0; p < kPellets; ++p) {
+        food[p].setActive(true);
+        food[p].nudge(static_cast<float>(p * 10 - 20), 0.0f, 0.0f);
+    }
+    const double startMs = FramePacer::nowMs();
+    for (int frame = 0; frame < kFishStepFrames; ++frame) {
+        for (int i = 0; i < kMaxFishCount; ++i) {
+            fish[i].advanceWithoutDrawing();
+            respondToFood(fish[i], food);
+            pullFood(fish[i], food);
+            resolveCollisions(fish, i);
+        }
+    }
+    return (FramePacer::nowMs() - startMs) / kFishStepFrames;
 }
 
 int countArgument(int argc, char* argv[], int index, int fallback)
@@ -81,6 +111,10 @@ int main(int argc, char* argv[])
 
     view.renderFrame();
     std::printf("first-frame %.3f\n", FramePacer::nowMs());
+    for (int frame = 1; frame < kWarmUpFrames; ++frame)
+        view.renderFrame();
+    for (int p = 0; p < kPellets; ++p)
+        view.dropFood(static_cast<float>(p * 10 - 20), 0.0f);
     idleForRunner();
 
     for (int batch = 1; batch <= batches; ++batch) {
@@ -91,6 +125,9 @@ int main(int argc, char* argv[])
         std::printf("batch %d %d %.3f %.3f\n", batch, framesPerBatch, endMs - startMs, endMs);
         idleForRunner();
     }
+
+    std::printf("fish-steps %.4f\n", fishStepMs());
+    std::fflush(stdout);
 
     // Closing the window runs the view's teardown, as closing the program's frame does.
     window.DestroyWindow();

@@ -39,6 +39,11 @@ public:
     void pullFood(int i);
     void resolveCollisions(int i);
 
+    // Drops a pellet where a click in feed mode picked (x, y) in the tank, into the first free
+    // slot; with every slot in use, nothing is dropped.
+    void dropFood(float pickX, float pickY);
+    int pelletsInWater() const;
+
     int fishRampCount() const { return fishRamp; }
     bool isOverlayVisible() const { return overlayVisible; }
     bool isButtonDown() const { return buttonDown; }

@@ -8,6 +8,12 @@
 
 #include <GL/gl.h>
 
+namespace {
+// Pellets fall in just below the picked point, in the middle of the fish's depth range.
+constexpr float kFoodDropBelowPick = 2.0f;
+constexpr float kFoodDropDepth = -70.0f;
+}  // namespace
+
 void AquariumView::drawFish()
 {
     // Kinds are worked out afresh every frame, so changed counts re-skin fish without moving them.
@@ -43,4 +49,23 @@ void AquariumView::pullFood(int i)
 void AquariumView::resolveCollisions(int i)
 {
     ::resolveCollisions(fish, i);
+}
+
+void AquariumView::dropFood(float pickX, float pickY)
+{
+    for (FoodPellet& pellet : food) {
+        if (!pellet.isActive()) {
+            pellet.spawn(pickX, pickY - kFoodDropBelowPick, kFoodDropDepth);
+            pellet.setActive(true);
+            return;
+        }
+    }
+}
+
+int AquariumView::pelletsInWater() const
+{
+    int count = 0;
+    for (const FoodPellet& pellet : food)
+        count += pellet.isActive() ? 1 : 0;
+    return count;
 }

@@ -102,6 +102,15 @@ TEST_F(ViewTest, OwnMusicKeepsTheBuiltInTunePendingOnEveryTick)
     EXPECT_TRUE(builtInSoundPending);
 }
 
+TEST_F(ViewTest, TwentyPelletsFillTheWaterAndAFurtherDropIsLost)
+{
+    for (int drop = 0; drop < 21; ++drop)
+        view.dropFood(static_cast<float>(drop), 0.0f);
+    EXPECT_EQ(view.pelletsInWater(), 20);
+    view.renderFrame();
+    EXPECT_EQ(view.pelletsInWater(), 20) << "the pellets sink; none is gone after one frame";
+}
+
 TEST_F(ViewTest, FishRampStopsAtFifty)
 {
     for (int i = 0; i < 60; ++i)
