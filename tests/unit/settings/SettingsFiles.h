@@ -2,6 +2,8 @@
 // verbatim, and a reader of INI text that owes nothing to the profile functions under test.
 #pragma once
 
+#include "support/TestDirectory.h"
+
 #include <windows.h>
 
 #include <fstream>
@@ -10,46 +12,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// A fresh directory under the temporary directory, removed with its files afterwards.
-class TestDirectory {
-public:
-    TestDirectory()
-    {
-        static int serial = 0;
-        char temp[MAX_PATH];
-        const DWORD length = ::GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp, length) + "bluereef-settings-" +
-                std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial) + "\\";
-        ::CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~TestDirectory()
-    {
-        WIN32_FIND_DATAA found;
-        const HANDLE search = ::FindFirstFileA((path_ + "*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    ::DeleteFileA((path_ + found.cFileName).c_str());
-            } while (::FindNextFileA(search, &found));
-            ::FindClose(search);
-        }
-        ::RemoveDirectoryA(path_.c_str());
-    }
-    TestDirectory(const TestDirectory&) = delete;
-    TestDirectory& operator=(const TestDirectory&) = delete;
-
-    // The directory, ending with one backslash: what SettingsStore takes.
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-inline bool fileExists(const std::string& path)
-{
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 inline std::string readFileBytes(const std::string& path)
 {

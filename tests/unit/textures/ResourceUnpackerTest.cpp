@@ -4,7 +4,7 @@
 #include "settings/BmpImage.h"
 #include "settings/Scrambler.h"
 
-#include "TestFiles.h"
+#include "support/TestDirectory.h"
 
 #include <gtest/gtest.h>
 

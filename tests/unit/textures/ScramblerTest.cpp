@@ -2,7 +2,7 @@
 #include "settings/Scrambler.h"
 
 #include "SampleBmps.h"
-#include "TestFiles.h"
+#include "support/TestDirectory.h"
 
 #include <gtest/gtest.h>
 

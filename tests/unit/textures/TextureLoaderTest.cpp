@@ -3,7 +3,8 @@
 #include "settings/TextureLoader.h"
 
 #include "SampleBmps.h"
-#include "TestFiles.h"
+#include "support/GlTestContext.h"
+#include "support/TestDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -12,52 +13,6 @@
 using namespace samplebmp;
 
 namespace {
-
-// A hidden window with an OpenGL rendering context, current for the whole test program.
-class GlContext {
-public:
-    bool create()
-    {
-        WNDCLASSA wc = {};
-        wc.style = CS_OWNDC;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "TextureTestGL";
-        ::RegisterClassA(&wc);
-        window_ = ::CreateWindowA("TextureTestGL", "texture test", WS_OVERLAPPEDWINDOW, 0, 0, 64, 64,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
-        if (window_ == nullptr)
-            return false;
-        dc_ = ::GetDC(window_);
-        PIXELFORMATDESCRIPTOR pfd = {};
-        pfd.nSize = sizeof pfd;
-        pfd.nVersion = 1;
-        pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        pfd.iPixelType = PFD_TYPE_RGBA;
-        pfd.cColorBits = 24;
-        pfd.cDepthBits = 16;
-        const int format = ::ChoosePixelFormat(dc_, &pfd);
-        if (format == 0 || !::SetPixelFormat(dc_, format, &pfd))
-            return false;
-        context_ = ::wglCreateContext(dc_);
-        return context_ != nullptr && ::wglMakeCurrent(dc_, context_);
-    }
-    ~GlContext()
-    {
-        ::wglMakeCurrent(nullptr, nullptr);
-        if (context_ != nullptr)
-            ::wglDeleteContext(context_);
-        if (dc_ != nullptr)
-            ::ReleaseDC(window_, dc_);
-        if (window_ != nullptr)
-            ::DestroyWindow(window_);
-    }
-
-private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
-    HGLRC context_ = nullptr;
-};
 
 // One level of the texture bound to GL_TEXTURE_2D, read back as RGBA.
 struct TextureLevel {
@@ -136,8 +91,8 @@ class TextureLoaderTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        context = new GlContext;
-        contextReady = context->create();
+        context = new GlTestContext;
+        contextReady = context->ready();
     }
     static void TearDownTestSuite()
     {
@@ -171,12 +126,12 @@ protected:
         return loaded;
     }
 
-    static GlContext* context;
+    static GlTestContext* context;
     static bool contextReady;
     TestDirectory files;
 };
 
-GlContext* TextureLoaderTest::context = nullptr;
+GlTestContext* TextureLoaderTest::context = nullptr;
 bool TextureLoaderTest::contextReady = false;
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A private temporary directory for one test, removed with everything in it afterwards.
+// A private temporary directory for one test, removed with the files in it afterwards.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,7 @@ public:
         static int serial = 0;
         char temp[MAX_PATH];
         const DWORD length = ::GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp, length) + "bluereef-textures-" +
+        path_ = std::string(temp, length) + "bluereef-test-" +
                 std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial) + "\\";
         ::CreateDirectoryA(path_.c_str(), nullptr);
     }
@@ -32,7 +32,7 @@ public:
     TestDirectory(const TestDirectory&) = delete;
     TestDirectory& operator=(const TestDirectory&) = delete;
 
-    // The directory, ending with a backslash.
+    // The directory, ending with one backslash.
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + name; }
 
