@@ -132,6 +132,11 @@ int FishKindRanges::kindOf(int index) const
 
 int FishKindRanges::shownCount() const { return std::min(total, kMaxFishCount); }
 
+int FishKindRanges::swimmingCount(int fishRamp) const
+{
+    return std::max(0, std::min(fishRamp + 1, shownCount()));
+}
+
 void placeFish(Fish (&fish)[kMaxFishCount], const TankBounds& tank)
 {
     const float floor = tank.yMin + kFloorClearance;

@@ -16,6 +16,9 @@ struct FishKindRanges {
     int kindOf(int index) const;
     // How many fish swim: the total, at most the tank's kMaxFishCount.
     int shownCount() const;
+    // How many fish swim in a frame whose ramp has let in `fishRamp` fish: one more than the
+    // ramp, so the first frame already has two, and never more than are shown.
+    int swimmingCount(int fishRamp) const;
 
     int start[kFishKinds] = {};  // first index of each kind
     int end[kFishKinds] = {};    // one past the last index of each kind

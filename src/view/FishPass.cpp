@@ -18,7 +18,8 @@ void AquariumView::drawFish()
 {
     // Kinds are worked out afresh every frame, so changed counts re-skin fish without moving them.
     const FishKindRanges kinds(theSettings.fishCount);
-    for (int i = 0; i <= fishRamp && i < kinds.shownCount(); ++i) {
+    const int swimming = kinds.swimmingCount(fishRamp);
+    for (int i = 0; i < swimming; ++i) {
         glPushMatrix();
         glTranslatef(fish[i].x, fish[i].y, fish[i].z);
         const int kind = kinds.kindOf(i);

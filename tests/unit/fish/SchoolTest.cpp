@@ -70,6 +70,25 @@ TEST(KindRanges, LoweringACountReskinsTheFishAfterItWithoutMovingThem)
     EXPECT_EQ(6, lowered.shownCount());
 }
 
+TEST(KindRanges, TheRampLetsInTwoFishOnTheFirstFrameAndAllFromFrame49)
+{
+    int counts[kFishKinds] = {};
+    counts[0] = 30;
+    counts[1] = 30;
+    const FishKindRanges full(counts);
+    EXPECT_EQ(full.swimmingCount(1), 2);
+    EXPECT_EQ(full.swimmingCount(48), 49);
+    EXPECT_EQ(full.swimmingCount(49), 50);
+    EXPECT_EQ(full.swimmingCount(50), 50);
+
+    int few[kFishKinds] = {};
+    few[3] = 5;
+    EXPECT_EQ(FishKindRanges(few).swimmingCount(1), 2);
+    EXPECT_EQ(FishKindRanges(few).swimmingCount(50), 5);
+    const int none[kFishKinds] = {};
+    EXPECT_EQ(FishKindRanges(none).swimmingCount(50), 0);
+}
+
 TEST(KindRanges, AllCountsZeroShowNoFish)
 {
     const int counts[kFishKinds] = {};
