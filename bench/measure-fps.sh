@@ -4,6 +4,7 @@
 # (the start-up seconds left out) and the CPU use of the Wine session (the program, the Wine
 # server and Wine's helper processes) and the X server over the same seconds, in % of one core.
 # Usage: bench/measure-fps.sh [seconds]    (default: 20)
+# BLUEREEF_SCREEN picks the virtual display's size (default: 1024x768).
 # BLUEREEF_BUILD_DIR picks the build directory (default: build/).
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR
@@ -20,7 +21,8 @@ fi
 bench_build_target BluereefScr
 work=$(mktemp -d)
 trap 'stop_session; rm -rf "$work"' EXIT
-start_virtual_display 1024x768
+screen=${BLUEREEF_SCREEN:-1024x768}
+start_virtual_display "$screen"
 start_wine
 print_load
 echo "Program as built from $(git -C "$bench_repo" describe --always --dirty)"
@@ -57,7 +59,7 @@ cpu_ms=$(ticks_to_ms "$cpu_ticks_all")
 frames=$(awk '{ sum += $1 } END { printf "%.0f", sum }' "$work/window")
 
 echo
-echo "BluereefScr.exe at 1024 x 768, seconds $settle_s to $run_s after its start"
+echo "BluereefScr.exe at ${screen/x/ x }, seconds $settle_s to $run_s after its start"
 echo "Frames per second, one figure a second: $(summarize < "$work/window")"
 echo "  each second: $(tr '\n' ' ' < "$work/window")"
 awk -v cpu="$cpu_ms" -v xs="$(ticks_to_ms "$cpu_ticks_xserver")" -v ms="$window_ms" -v f="$frames" \
