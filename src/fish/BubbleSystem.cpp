@@ -74,18 +74,35 @@ float fade()
     return static_cast<float>(std::rand() % kFadeSteps) * kFadeStep;
 }
 
-void initialise(Particle& p)
+// Where a bubble starts and how it moves off: the first bubbles rise slower and drift in depth
+// less than the renewed ones.
+struct Start {
+    int depthChoices;
+    float depthStep;
+    float riseShare;
+    int depthSpeedChoices;
+};
+constexpr Start kFirstStart = {kStartDepthSteps, kStartDepthStep, kFirstRiseShare, kRandomSteps};
+constexpr Start kRenewedStart = {kRandomSteps, kDepthOffsetStep, 1.0f, kRenewedDepthSpeedSteps};
+
+// Puts a bubble on the start line with a fresh motion and a full life.
+void launch(Particle& p, const Start& start)
 {
     p.x = static_cast<float>(std::rand() % kSheetWidth - kSheetWidth / 2);
     p.y = startY();
-    p.z = static_cast<float>(std::rand() % kStartDepthSteps) * kStartDepthStep;
+    p.z = static_cast<float>(std::rand() % start.depthChoices) * start.depthStep;
     p.vx = sidewaysSpeed();
-    p.vy = static_cast<float>(std::rand() % kRandomSteps) * kRiseStep * kFirstRiseShare;
-    p.vz = static_cast<float>(std::rand() % kRandomSteps) * kDepthSpeedStep;
+    p.vy = static_cast<float>(std::rand() % kRandomSteps) * kRiseStep * start.riseShare;
+    p.vz = static_cast<float>(std::rand() % start.depthSpeedChoices) * kDepthSpeedStep;
     p.ax = 0.0f;
     p.ay = kRiseAcceleration;
     p.az = 0.0f;
     p.life = kFullLife;
+}
+
+void initialise(Particle& p)
+{
+    launch(p, kFirstStart);
     p.halfSize = static_cast<float>(std::rand() % kHalfSizeSteps + kSmallestHalfSizeSteps) *
                  kHalfSizeStep;
     p.fade = fade();
@@ -95,16 +112,7 @@ void initialise(Particle& p)
 // Starts a finished bubble again at the bottom; it keeps its size.
 void respawn(Particle& p)
 {
-    p.x = static_cast<float>(std::rand() % kSheetWidth - kSheetWidth / 2);
-    p.y = startY();
-    p.z = static_cast<float>(std::rand() % kRandomSteps) * kDepthOffsetStep;
-    p.vx = sidewaysSpeed();
-    p.vy = static_cast<float>(std::rand() % kRandomSteps) * kRiseStep;
-    p.vz = static_cast<float>(std::rand() % kRenewedDepthSpeedSteps) * kDepthSpeedStep;
-    p.ax = 0.0f;
-    p.ay = kRiseAcceleration;
-    p.az = 0.0f;
-    p.life = kFullLife;
+    launch(p, kRenewedStart);
     p.fade = fade();
     setColour(p);
 }

@@ -13,7 +13,6 @@ namespace {
 // y in -15..14, at the depth every click drops food.
 constexpr int kDropSpanX = 60;
 constexpr int kDropSpanY = 30;
-constexpr float kDropDepth = -70.0f;
 
 // Scales of the random motion (each a whole range divided by RAND_MAX).
 constexpr float kDriftXScale = 0.000042115542f;
@@ -79,7 +78,7 @@ FoodPellet::FoodPellet()
 {
     dropPoint[0] = static_cast<float>(std::rand() % kDropSpanX - kDropSpanX / 2);
     dropPoint[1] = static_cast<float>(std::rand() % kDropSpanY - kDropSpanY / 2);
-    dropPoint[2] = kDropDepth;
+    dropPoint[2] = kFoodDropDepth;
 }
 
 FoodPellet::~FoodPellet() = default;

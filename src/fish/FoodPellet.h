@@ -5,6 +5,8 @@
 
 // Pellets that can be in the water at once.
 constexpr int kFoodSlots = 20;
+// The depth at which every pellet is dropped, in the middle of the fish's depth range.
+constexpr float kFoodDropDepth = -70.0f;
 
 class FoodPellet {
 public:

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "environment/BackdropPatch.h"
+#include "environment/BackgroundWall.h"
 #include "fish/BubbleSystem.h"
 #include "fish/Fish.h"
 #include "fish/FoodPellet.h"
 #include "fish/Marker.h"
-#include "environment/BackgroundWall.h"
 #include "framework/Dc.h"
 #include "framework/Wnd.h"
 #include "settings/AquariumSettings.h"
@@ -47,8 +47,6 @@ public:
     int fishRampCount() const { return fishRamp; }
     bool isOverlayVisible() const { return overlayVisible; }
     bool isButtonDown() const { return buttonDown; }
-    const TankBounds& swimmingVolume() const { return tankBounds; }
-    int overlayFramesShown() const { return textOverlay.frameCounter(); }
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);

@@ -9,9 +9,8 @@
 #include <GL/gl.h>
 
 namespace {
-// Pellets fall in just below the picked point, in the middle of the fish's depth range.
+// Pellets fall in just below the picked point.
 constexpr float kFoodDropBelowPick = 2.0f;
-constexpr float kFoodDropDepth = -70.0f;
 }  // namespace
 
 void AquariumView::drawFish()
