@@ -4,6 +4,8 @@
 
 #include "FishTesting.h"
 
+#include "support/RandomStream.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,16 +13,6 @@
 
 namespace {
 
-// The next `count` values of rand() after seeding it with `seed`; leaves rand() seeded again.
-std::vector<int> randStream(unsigned seed, int count)
-{
-    std::srand(seed);
-    std::vector<int> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(std::rand());
-    std::srand(seed);
-    return values;
-}
 
 // A settled fish facing low x (heading 0) or high x (heading 180), its direction flags current.
 Fish facing(float heading)
@@ -35,7 +27,7 @@ Fish facing(float heading)
 
 TEST(NewFish, DrawsSizeTargetPitchTargetHeadingAndWanderTimerInThatOrder)
 {
-    const std::vector<int> r = randStream(7, 5);
+    const std::vector<int> r = upcomingRandoms(7, 5);
     const Fish fish;
     EXPECT_EQ(2 + r[0] % 7, fish.size);
     EXPECT_EQ(static_cast<float>(r[1] % 45), fish.targetPitch);
@@ -118,12 +110,12 @@ TEST(SteerHeading, KeepsTheTargetWithin360)
 TEST(SteerHeading, RandomTurnSpendsOneDrawAndTurnsByTheNext)
 {
     Fish fish = facing(200);
-    std::vector<int> r = randStream(11, 2);
+    std::vector<int> r = upcomingRandoms(11, 2);
     fish.steerHeading(0, true, HeadingRule::RandomTurn);
     EXPECT_EQ(200.0f - r[1] % 170, fish.targetHeading);
 
     fish = facing(100);
-    r = randStream(12, 2);
+    r = upcomingRandoms(12, 2);
     fish.steerHeading(0, true, HeadingRule::RandomTurn);
     EXPECT_EQ(100.0f + r[1] % 170, fish.targetHeading);
 }
@@ -131,12 +123,12 @@ TEST(SteerHeading, RandomTurnSpendsOneDrawAndTurnsByTheNext)
 TEST(SteerHeading, SmallAndBigTurnsDrawTheirSteps)
 {
     Fish fish = facing(0);
-    std::vector<int> r = randStream(21, 1);
+    std::vector<int> r = upcomingRandoms(21, 1);
     fish.steerHeading(0, false, HeadingRule::SmallTurn);
     EXPECT_EQ(static_cast<float>(r[0] % 15), fish.targetHeading);
 
     fish = facing(0);
-    r = randStream(22, 1);
+    r = upcomingRandoms(22, 1);
     fish.steerHeading(0, true, HeadingRule::BigTurn);
     EXPECT_EQ(-static_cast<float>(r[0] % 10 + 10), fish.targetHeading);
 }
@@ -175,12 +167,12 @@ TEST(SteerPitch, RandomPitchTurnsTowardLevelAndBeyond)
 {
     Fish fish = facing(0);
     fish.targetPitch = 20;
-    std::vector<int> r = randStream(31, 1);
+    std::vector<int> r = upcomingRandoms(31, 1);
     fish.steerPitch(0, true, PitchRule::RandomPitch);
     EXPECT_EQ(20.0f - (r[0] % 15 + 15), fish.targetPitch);
 
     fish.targetPitch = 0;
-    r = randStream(32, 1);
+    r = upcomingRandoms(32, 1);
     fish.steerPitch(0, true, PitchRule::RandomPitch);
     EXPECT_EQ(static_cast<float>(r[0] % 15 + 15), fish.targetPitch);
 }

@@ -2,9 +2,10 @@
 // count limits them.
 #include "fish/BubbleSystem.h"
 
-#include "support/Feedback.h"
 #include "settings/SettingsStore.h"
+#include "support/Feedback.h"
 #include "support/GlTestContext.h"
+#include "support/RandomStream.h"
 
 #include <gtest/gtest.h>
 
@@ -62,16 +63,6 @@ protected:
     BubbleSystem bubbles;
 };
 
-// The rand() values the next `count` draws will return, leaving the sequence where it was.
-std::vector<int> upcomingRandoms(unsigned seed, int count)
-{
-    std::srand(seed);
-    std::vector<int> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(std::rand());
-    std::srand(seed);
-    return values;
-}
 
 bool fileExists(const std::string& path)
 {

@@ -4,6 +4,7 @@
 
 #include "support/Feedback.h"
 #include "support/GlTestContext.h"
+#include "support/RandomStream.h"
 
 #include <gtest/gtest.h>
 
@@ -50,16 +51,6 @@ protected:
     GlTestContext gl;
 };
 
-// The rand() values the next `count` draws will return, leaving the sequence where it was.
-std::vector<int> upcomingRandoms(unsigned seed, int count)
-{
-    std::srand(seed);
-    std::vector<int> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(std::rand());
-    std::srand(seed);
-    return values;
-}
 
 template <typename Test>
 int countNames(Test exists)
