@@ -23,8 +23,11 @@ class TankTest(unittest.TestCase):
 
     def shot_until(self, name, condition, timeout=60):
         """Screenshots until one satisfies condition; returns its path, or fails."""
-        path = wait_until(lambda: (lambda p: p if condition(p) else None)(screenshot(name)),
-                          timeout, interval=0.3)
+        def satisfied():
+            path = screenshot(name)
+            return path if condition(path) else None
+
+        path = wait_until(satisfied, timeout, interval=0.3)
         self.assertIsNotNone(path, f"{name}: the screen never looked as expected")
         return path
 
