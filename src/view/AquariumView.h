@@ -72,6 +72,10 @@ private:
     void prepareFood();
     // Releases the rendering context and the DC and stops the frame timer.
     void tearDown();
+    // One tick of the frame loop: the frame if it is due, sound supervision, the tick drain.
+    void runTick(UINT_PTR id);
+    // Waits for the next frame if it falls due before any message arrives; true when it did.
+    bool awaitFrameBeforeNextTick();
     void superviseSound();
     void drainQueuedTicks();
     void applyFrameLighting();

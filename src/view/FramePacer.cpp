@@ -19,6 +19,13 @@ bool FramePacer::frameDue(double nowMs)
     return true;
 }
 
+double FramePacer::msUntilDue(double nowMs) const
+{
+    if (!started_ || nowMs >= nextFrameMs_)
+        return 0;
+    return nextFrameMs_ - nowMs;
+}
+
 double FramePacer::displayRefreshHz(int reportedHz)
 {
     // 0 and 1 stand for the hardware's default rate, which the driver does not name.

@@ -1,6 +1,7 @@
 // Keeps the frame rate at the display's refresh rate. Motion advances by a fixed step per frame, so
 // the tank only swims at the same pace everywhere if frames come at the display's rate; the frame
-// timer ticks faster than that (every 10 ms or so), and the pacer says which ticks draw a frame.
+// timer ticks faster than that (every 10 ms or so), and the pacer says which ticks draw a frame and
+// how long a frame that falls due between two ticks is away.
 #pragma once
 
 class FramePacer {
@@ -11,6 +12,9 @@ public:
     // scheduled at whole refresh periods, so a coarse tick still yields the display's rate on
     // average; after a stall the schedule restarts rather than bursting to catch up.
     bool frameDue(double nowMs);
+
+    // Milliseconds from `nowMs` until the next frame is due; 0 when it is due already.
+    double msUntilDue(double nowMs) const;
 
     double periodMs() const { return periodMs_; }
 

@@ -44,6 +44,24 @@ TEST(FramePacer, AStallRestartsTheScheduleInsteadOfBursting)
     EXPECT_NEAR(framesFor(pacer, 1, 100, 1500), 6, 1);
 }
 
+TEST(FramePacer, TellsHowFarTheNextFrameIsBetweenTicks)
+{
+    FramePacer pacer(60);
+    EXPECT_EQ(pacer.msUntilDue(0), 0) << "the first frame is due at once";
+    ASSERT_TRUE(pacer.frameDue(100));
+    EXPECT_NEAR(pacer.msUntilDue(110), 6.667, 0.001);
+    EXPECT_EQ(pacer.msUntilDue(116.667), 0);
+    EXPECT_EQ(pacer.msUntilDue(150), 0) << "a late frame is due now, never in the past";
+
+    // Waiting exactly as long as told makes the next frame due: a 12 ms frame on a 10 ms tick
+    // grid still keeps one frame per refresh.
+    double now = 116.667 + 12;
+    ASSERT_TRUE(pacer.frameDue(116.667));
+    now += pacer.msUntilDue(now);
+    EXPECT_TRUE(pacer.frameDue(now));
+    EXPECT_NEAR(now, 133.333, 0.001);
+}
+
 TEST(FramePacer, UnknownRefreshRatesCountAsSixtyHertz)
 {
     EXPECT_DOUBLE_EQ(FramePacer::displayRefreshHz(0), 60.0);

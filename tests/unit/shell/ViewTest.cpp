@@ -39,12 +39,25 @@ TEST_F(ViewTest, BurstOfQueuedTicksRendersOneFrame)
 {
     for (int i = 0; i < 20; ++i)
         view.PostMessage(WM_TIMER, kFrameTimer);
+    // Queued input ends the wait for the next frame at once.
+    view.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     pumpMessages();
     EXPECT_EQ(framesSinceSetUp(), 1);
 
+    ::Sleep(20);  // past the refresh period, so that the next tick's frame is due
     view.PostMessage(WM_TIMER, kFrameTimer);
+    view.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
     pumpMessages();
     EXPECT_EQ(framesSinceSetUp(), 2) << "a later tick renders again";
+}
+
+TEST_F(ViewTest, WithNothingElseQueuedATickAlsoDrawsTheFrameThatFallsDueBeforeTheNextTick)
+{
+    const double start = FramePacer::nowMs();
+    view.PostMessage(WM_TIMER, kFrameTimer);
+    pumpMessages();
+    EXPECT_EQ(framesSinceSetUp(), 2);
+    EXPECT_GE(FramePacer::nowMs() - start, 16.0) << "the second frame waits for its refresh period";
 }
 
 TEST_F(ViewTest, PaintRendersAFrame)
