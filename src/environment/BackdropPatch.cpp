@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -19,6 +20,75 @@ constexpr float kWobbleLow = -0.5f;
 void vertex(const Point3d& p)
 {
     glVertex3d(p.x, p.y, p.z);
+}
+
+// Pixels of this much room outside the viewport must be covered too, so that no pixel centre on
+// the screen's edge depends on how the rasteriser treats a triangle's edge.
+constexpr double kCoverMargin = 1.0;
+
+struct Homogeneous {
+    double x, y, z, w;
+};
+
+Homogeneous transform(const double m[16], const Homogeneous& p)
+{
+    return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12] * p.w,
+            m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13] * p.w,
+            m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14] * p.w,
+            m[3] * p.x + m[7] * p.y + m[11] * p.z + m[15] * p.w};
+}
+
+// Distance in front of the eye.
+double eyeDepth(const ScreenProjection& view, const Point3d& p)
+{
+    const Homogeneous eye = transform(view.modelview, {p.x, p.y, p.z, 1.0});
+    return -eye.z / eye.w;
+}
+
+struct ScreenPoint {
+    double x, y;
+};
+
+struct ScreenRectangle {
+    double left, bottom, right, top;
+};
+
+// Whether the segment from a to b meets the closed rectangle (Liang–Barsky clipping).
+bool segmentMeetsRectangle(ScreenPoint a, ScreenPoint b, const ScreenRectangle& r)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x - r.left, r.right - a.x, a.y - r.bottom, r.top - a.y};
+    double enter = 0.0, leave = 1.0;
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0.0) {
+            if (q[k] < 0.0)
+                return false;
+        } else {
+            const double s = q[k] / p[k];
+            if (p[k] < 0.0)
+                enter = std::max(enter, s);
+            else
+                leave = std::min(leave, s);
+        }
+    }
+    return enter <= leave;
+}
+
+// How many times the closed polygon winds around `centre`, counter-clockwise positive.
+int windingNumber(const std::vector<ScreenPoint>& polygon, ScreenPoint centre)
+{
+    int winding = 0;
+    for (size_t k = 0; k < polygon.size(); ++k) {
+        const ScreenPoint a = polygon[k];
+        const ScreenPoint b = polygon[(k + 1) % polygon.size()];
+        const double side = (b.x - a.x) * (centre.y - a.y) - (centre.x - a.x) * (b.y - a.y);
+        if (a.y <= centre.y && b.y > centre.y && side > 0)
+            ++winding;
+        else if (a.y > centre.y && b.y <= centre.y && side < 0)
+            --winding;
+    }
+    return winding;
 }
 
 }  // namespace
@@ -95,4 +165,70 @@ unsigned BackdropPatch::draw() const
         glEnd();
     }
     return newList;
+}
+
+std::vector<Point3d> BackdropPatch::meshPoints() const
+{
+    const int n = tessellation;
+    std::vector<Point3d> points;
+    points.reserve(static_cast<size_t>(n + 1) * (n + 1));
+    for (int i = 0; i <= n; ++i) {
+        const float t = static_cast<float>(i) / n;
+        Point3d rowPoints[kBackdropGridSize];
+        for (int row = 0; row < kBackdropGridSize; ++row)
+            rowPoints[row] = evaluateBezierCurve(controlPoints[row], t);
+        for (int j = 0; j <= n; ++j)
+            points.push_back(evaluateBezierCurve(rowPoints, static_cast<float>(j) / n));
+    }
+    return points;
+}
+
+bool BackdropPatch::hidesQuad(const Point3d corners[4], const ScreenProjection& view) const
+{
+    const int n = tessellation;
+    if (n < 1)
+        return false;
+    // Every point of the quad is at least this far from the eye, every point of the patch at
+    // most as far as its farthest vertex: so along every line of sight the patch comes first.
+    double quadNearest = eyeDepth(view, corners[0]);
+    for (int c = 1; c < 4; ++c)
+        quadNearest = std::min(quadNearest, eyeDepth(view, corners[c]));
+
+    const std::vector<Point3d> points = meshPoints();
+    std::vector<ScreenPoint> screen;
+    screen.reserve(points.size());
+    for (const Point3d& p : points) {
+        if (!(eyeDepth(view, p) < quadNearest))
+            return false;
+        const Homogeneous eye = transform(view.modelview, {p.x, p.y, p.z, 1.0});
+        const Homogeneous clip = transform(view.projection, eye);
+        if (!(clip.w > 0.0 && clip.z > -clip.w && clip.z < clip.w))
+            return false;  // behind the eye, or cut by the near or far plane
+        screen.push_back({view.viewport[0] + (clip.x / clip.w + 1.0) * 0.5 * view.viewport[2],
+                          view.viewport[1] + (clip.y / clip.w + 1.0) * 0.5 * view.viewport[3]});
+    }
+
+    // The patch's outline: along v = 0, then t = 1, v = 1 backwards and t = 0 backwards.
+    const auto at = [&](int i, int j) { return screen[static_cast<size_t>(i) * (n + 1) + j]; };
+    std::vector<ScreenPoint> outline;
+    for (int i = 0; i < n; ++i)
+        outline.push_back(at(i, 0));
+    for (int j = 0; j < n; ++j)
+        outline.push_back(at(n, j));
+    for (int i = n; i > 0; --i)
+        outline.push_back(at(i, n));
+    for (int j = n; j > 0; --j)
+        outline.push_back(at(0, j));
+
+    // The drawn triangles are the image of the parameter square under a continuous map. Where
+    // the image of the square's edge stays clear of the (widened) viewport and winds around it,
+    // every point of the viewport lies in the image, however the patch bends.
+    const ScreenRectangle area{view.viewport[0] - kCoverMargin, view.viewport[1] - kCoverMargin,
+                               view.viewport[0] + view.viewport[2] + kCoverMargin,
+                               view.viewport[1] + view.viewport[3] + kCoverMargin};
+    for (size_t k = 0; k < outline.size(); ++k)
+        if (segmentMeetsRectangle(outline[k], outline[(k + 1) % outline.size()], area))
+            return false;
+    const ScreenPoint centre{(area.left + area.right) / 2, (area.bottom + area.top) / 2};
+    return windingNumber(outline, centre) != 0;
 }

@@ -4,6 +4,8 @@
 
 #include "view/TankBounds.h"
 
+#include <vector>
+
 struct Point3d {
     double x, y, z;
 };
@@ -12,6 +14,14 @@ constexpr int kBackdropGridSize = 6;
 
 // The point Σ C(5, i) t^(5−i) (1−t)^i P[i]: P[0] at t = 1, P[5] at t = 0.
 Point3d evaluateBezierCurve(const Point3d points[kBackdropGridSize], float t);
+
+// How the current view puts points on the screen: the modelview and projection matrices
+// (column-major, as OpenGL returns them) and the viewport (x, y, width, height).
+struct ScreenProjection {
+    double modelview[16];
+    double projection[16];
+    int viewport[4];
+};
 
 class BackdropPatch {
 public:
@@ -22,6 +32,13 @@ public:
     // Draws the patch with the bound texture in immediate mode. Returns a fresh display-list name
     // after deleting `listName`; the caller stores it back in `listName`.
     unsigned draw() const;
+    // The (tessellation + 1)² points that draw() joins into strips, t by t, each column of v
+    // from 0 to 1: the very values it sends.
+    std::vector<Point3d> meshPoints() const;
+    // True when the patch as draw() sends it covers every pixel of `view`'s viewport, with none
+    // of it cut by the near or far plane, and lies nearer the eye than every point of the flat
+    // quad `corners`: drawn opaque after that quad, it then overwrites all the quad left behind.
+    bool hidesQuad(const Point3d corners[4], const ScreenProjection& view) const;
 
     Point3d controlPoints[kBackdropGridSize][kBackdropGridSize]{};  // row 0 is the top row
     int tessellation = 2;  // steps per parameter direction

@@ -46,10 +46,34 @@ void colourFromColorref(unsigned long colour)
     glColor3ub(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
+// What drawing a quad leaves behind besides its pixels: the colours given inside it are
+// followed by white, which colour material also makes the material's.
+void leaveQuadState()
+{
+    glShadeModel(GL_SMOOTH);
+    glDisable(GL_TEXTURE_2D);
+    glColor3ub(255, 255, 255);
+    glEnable(GL_TEXTURE_2D);
+}
+
 }  // namespace
 
-void BackgroundWall::draw(const AquariumSettings& settings, const TankBounds& tank)
+void BackgroundWall::corners(const TankBounds& tank, Point3d out[4])
 {
+    const WallCorners wall = wallCorners(tank);
+    for (int corner = 0; corner < 4; ++corner)
+        out[corner] = {wall.x[corner], wall.y[corner], wall.z};
+}
+
+void BackgroundWall::draw(const AquariumSettings& settings, const TankBounds& tank, bool hidden)
+{
+    if (hidden) {
+        if (settings.backFixed || settings.backGradient)
+            leaveQuadState();
+        if (settings.backAutoGradient)
+            drawCyclingWash(settings, tank, true);
+        return;
+    }
     const WallCorners wall = wallCorners(tank);
     if (settings.backFixed) {
         beginFlatQuad();
@@ -69,10 +93,11 @@ void BackgroundWall::draw(const AquariumSettings& settings, const TankBounds& ta
         endFlatQuad();
     }
     if (settings.backAutoGradient)
-        drawCyclingWash(settings, tank);
+        drawCyclingWash(settings, tank, false);
 }
 
-void BackgroundWall::drawCyclingWash(const AquariumSettings& settings, const TankBounds& tank)
+void BackgroundWall::drawCyclingWash(const AquariumSettings& settings, const TankBounds& tank,
+                                     bool hidden)
 {
     if (!phaseStarted) {
         backColorPhase = settings.lockBackRotation;
@@ -83,6 +108,10 @@ void BackgroundWall::drawCyclingWash(const AquariumSettings& settings, const Tan
         if (backColorPhase >= kPhaseLimit)
             backColorPhase = 0;
         backColorPhaseShared = backColorPhase;
+    }
+    if (hidden) {
+        leaveQuadState();
+        return;
     }
 
     // Three sine waves of different periods, so the colours never quite repeat.

@@ -2,6 +2,7 @@
 // colour, a two-colour vertical gradient, and a wash whose colours cycle with a slowly rising phase.
 #pragma once
 
+#include "environment/BackdropPatch.h"
 #include "view/TankBounds.h"
 
 struct AquariumSettings;
@@ -11,13 +12,17 @@ extern float backColorPhaseShared;
 
 class BackgroundWall {
 public:
-    // Draws the enabled quads; leaves texturing on and the current colour white.
-    void draw(const AquariumSettings& settings, const TankBounds& tank);
+    // Draws the enabled quads; leaves texturing on and the current colour white. When `hidden`
+    // (something opaque drawn later is known to cover them everywhere) the quads' pixels are
+    // skipped, but the state and the wash's phase change just as when they are drawn.
+    void draw(const AquariumSettings& settings, const TankBounds& tank, bool hidden = false);
+    // The corners every quad of the wall is drawn with.
+    static void corners(const TankBounds& tank, Point3d out[4]);
 
     float phase() const { return backColorPhase; }
 
 private:
-    void drawCyclingWash(const AquariumSettings& settings, const TankBounds& tank);
+    void drawCyclingWash(const AquariumSettings& settings, const TankBounds& tank, bool hidden);
 
     float backColorPhase = 0;   // phase of the cycling wash
     bool phaseStarted = false;  // the wash has been drawn once, so the phase is set

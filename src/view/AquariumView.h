@@ -80,6 +80,9 @@ private:
     void drainQueuedTicks();
     void applyFrameLighting();
     void hideIdleCursor();
+    bool backdropShown() const;
+    // Whether this frame's backdrop will cover every pixel the background wall would draw.
+    bool backdropHidesWall() const;
     void drawBackdrop();
     void drawFish();
     void drawMarker();

@@ -39,7 +39,7 @@ BOOL AquariumView::renderFrame()
     textOverlay.draw(overlayVisible);
     hideIdleCursor();
     applyFrameLighting();
-    backgroundWall.draw(theSettings, tankBounds);
+    backgroundWall.draw(theSettings, tankBounds, backdropHidesWall());
     drawFish();
     drawBackdrop();
     drawMarker();
@@ -51,9 +51,32 @@ BOOL AquariumView::renderFrame()
     return ::SwapBuffers(wglGetCurrentDC());
 }
 
+bool AquariumView::backdropShown() const
+{
+    return theSettings.backgroundMode == 0 && theSettings.showTerra != 0;
+}
+
+bool AquariumView::backdropHidesWall() const
+{
+    // The backdrop is drawn opaque after the wall (blending is off, or on with the initial
+    // one-zero function on the first frame) and passes the depth test wherever it lies nearer
+    // than what is there. Where it covers the whole screen in front of the wall, the wall's
+    // colour and depth are overwritten wherever the fish between them do not overwrite them
+    // first, and a fish behind the wall is behind the backdrop too: no pixel of the wall shows.
+    if (!backdropShown())
+        return false;
+    ScreenProjection view;
+    glGetDoublev(GL_MODELVIEW_MATRIX, view.modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, view.projection);
+    glGetIntegerv(GL_VIEWPORT, view.viewport);
+    Point3d wallCorners[4];
+    BackgroundWall::corners(tankBounds, wallCorners);
+    return backdrop.hidesQuad(wallCorners, view);
+}
+
 void AquariumView::drawBackdrop()
 {
-    if (theSettings.backgroundMode != 0 || theSettings.showTerra == 0)
+    if (!backdropShown())
         return;
     glBindTexture(GL_TEXTURE_2D, backgroundTexture);
     glPushMatrix();

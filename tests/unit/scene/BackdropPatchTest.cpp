@@ -1,6 +1,8 @@
-// The backdrop's Bézier curve, control grid and drawn patch (vertices read back in feedback mode).
+// The backdrop's Bézier curve, control grid and drawn patch (vertices read back in feedback mode),
+// and the proof that it covers the screen in front of the background wall.
 #include "environment/BackdropPatch.h"
 
+#include "environment/BackgroundWall.h"
 #include "support/GlTestContext.h"
 #include "view/TankBounds.h"
 
@@ -144,6 +146,123 @@ TEST(BackdropDraw, EachDrawReplacesTheDisplayListNameItWasGiven)
     patch.listName = second;
     patch.listName = patch.draw();
     EXPECT_FALSE(glIsList(second));
+}
+
+// The view the frames use on a screen of the given size: the camera 7 units in front of the
+// origin, looking down the z axis, through the frame's frustum.
+ScreenProjection frameView(int width, int height)
+{
+    ScreenProjection view{};
+    const double halfWidth = 0.4 * width / height;
+    const double n = 1.0, f = 1000.0;
+    double* p = view.projection;
+    p[0] = n / halfWidth;
+    p[5] = n / 0.4;
+    p[10] = -(f + n) / (f - n);
+    p[11] = -1;
+    p[14] = -2 * f * n / (f - n);
+    double* m = view.modelview;
+    m[0] = m[5] = m[10] = m[15] = 1;
+    m[14] = 7;
+    view.viewport[2] = width;
+    view.viewport[3] = height;
+    return view;
+}
+
+TEST(BackdropCover, HidesAQuadBehindItOnlyWhenItFillsTheScreenInFrontOfIt)
+{
+    BackdropPatch patch;
+    const TankBounds tank = tankBoundsForScreen(1024, 768);
+    patch.buildGrid(tank, 0);
+    const Point3d wall[4] = {{-98, -75, -150}, {98, -75, -150}, {98, 75, -150}, {-98, 75, -150}};
+    EXPECT_TRUE(patch.hidesQuad(wall, frameView(1024, 768)));
+
+    const Point3d nearer[4] = {{-98, -75, -60}, {98, -75, -60}, {98, 75, -60}, {-98, 75, -60}};
+    EXPECT_FALSE(patch.hidesQuad(nearer, frameView(1024, 768))) << "the quad is in front";
+    const Point3d crossing[4] = {{-98, -75, -150}, {98, -75, -150}, {98, 75, -80}, {-98, 75, -80}};
+    EXPECT_FALSE(patch.hidesQuad(crossing, frameView(1024, 768))) << "its top is in front";
+
+    // On a wide screen the patch of the wide tank leaves the screen's sides uncovered.
+    BackdropPatch wide;
+    wide.buildGrid(tankBoundsForScreen(1600, 900), 0);
+    EXPECT_FALSE(wide.hidesQuad(wall, frameView(1600, 900)));
+
+    // Pushed back past the far plane, or looked at from behind, it hides nothing.
+    ScreenProjection pastFar = frameView(1024, 768);
+    pastFar.modelview[14] = -950;
+    EXPECT_FALSE(patch.hidesQuad(wall, pastFar));
+    ScreenProjection behind = frameView(1024, 768);
+    behind.modelview[14] = -200;
+    EXPECT_FALSE(patch.hidesQuad(wall, behind));
+}
+
+// Draws a red quad behind the patch, then the patch in white, through `view` on a window of the
+// view's size, and counts the red pixels left.
+int redPixelsLeft(const BackdropPatch& patch, const Point3d quad[4], const ScreenProjection& view)
+{
+    GlTestContext gl(view.viewport[2], view.viewport[3]);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixd(view.projection);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixd(view.modelview);
+    glEnable(GL_DEPTH_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3ub(255, 0, 0);
+    glBegin(GL_QUADS);
+    for (int c = 0; c < 4; ++c)
+        glVertex3d(quad[c].x, quad[c].y, quad[c].z);
+    glEnd();
+    glColor3ub(255, 255, 255);
+    glDeleteLists(patch.draw(), 1);
+    glFinish();
+
+    std::vector<unsigned char> pixels(static_cast<size_t>(view.viewport[2]) * view.viewport[3] * 4);
+    glReadPixels(0, 0, view.viewport[2], view.viewport[3], GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    int red = 0;
+    for (size_t i = 0; i < pixels.size(); i += 4)
+        red += pixels[i] == 255 && pixels[i + 1] == 0 ? 1 : 0;
+    return red;
+}
+
+TEST(BackdropCover, TheRasteriserAgreesWithTheProof)
+{
+    // The background wall of each screen's tank, and the screens scaled down by four: the same
+    // frustum, so the same picture in fewer pixels.
+    Point3d wall[4];
+    BackgroundWall::corners(tankBoundsForScreen(1024, 768), wall);
+    BackdropPatch covering;
+    covering.buildGrid(tankBoundsForScreen(1024, 768), 0);
+    covering.tessellation = 2;
+    ScreenProjection view = frameView(1024, 768);
+    view.viewport[2] = 256;
+    view.viewport[3] = 192;
+    ASSERT_TRUE(covering.hidesQuad(wall, view));
+    EXPECT_EQ(redPixelsLeft(covering, wall, view), 0);
+
+    BackdropPatch wide;
+    wide.buildGrid(tankBoundsForScreen(1600, 900), 0);
+    wide.tessellation = 2;
+    BackgroundWall::corners(tankBoundsForScreen(1600, 900), wall);
+    view = frameView(1600, 900);
+    view.viewport[2] = 400;
+    view.viewport[3] = 225;
+    ASSERT_FALSE(wide.hidesQuad(wall, view));
+    EXPECT_GT(redPixelsLeft(wide, wall, view), 0) << "the wall shows at the sides";
+}
+
+TEST(BackdropCover, MeshPointsRunFromTheLastRowsLastPointToTheFirstRowsFirst)
+{
+    BackdropPatch patch;
+    patch.buildGrid(tankBoundsForScreen(1024, 768), 0);
+    const std::vector<Point3d> points = patch.meshPoints();
+    ASSERT_EQ(points.size(), 9u);
+    // t = 0 and v = 0 is the last control point of the last row.
+    EXPECT_DOUBLE_EQ(points[0].x, patch.controlPoints[5][5].x);
+    EXPECT_DOUBLE_EQ(points[0].y, patch.controlPoints[5][5].y);
+    EXPECT_DOUBLE_EQ(points[8].x, patch.controlPoints[0][0].x);
+    EXPECT_DOUBLE_EQ(points[8].y, patch.controlPoints[0][0].y);
 }
 
 }  // namespace

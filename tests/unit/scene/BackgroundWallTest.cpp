@@ -128,4 +128,24 @@ TEST_F(BackgroundWallTest, CyclingPhaseWrapsToZeroAtTenThousand)
     EXPECT_FLOAT_EQ(wall.phase(), 0.2f);
 }
 
+TEST_F(BackgroundWallTest, HiddenWallDrawsNothingButLeavesTheSameStateAndPhase)
+{
+    settings.backFixed = 1;
+    settings.backAutoGradient = 1;
+    settings.lockBack = 0;
+    settings.lockBackRotation = 40;
+    settings.backColor = RGB(10, 200, 30);
+    glColor3ub(1, 2, 3);
+    glDisable(GL_TEXTURE_2D);
+    wall.draw(settings, tank, true);
+    glFinish();
+    EXPECT_EQ(pixel(kSide / 2, kSide / 2), (std::array<int, 3>{51, 102, 153})) << "the clear colour";
+    float colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[0], 1.0f);
+    EXPECT_FLOAT_EQ(colour[1], 1.0f);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FLOAT_EQ(wall.phase(), 40.2f) << "the wash moves on while hidden";
+}
+
 }  // namespace
