@@ -186,6 +186,12 @@ TEST(BackdropCover, HidesAQuadBehindItOnlyWhenItFillsTheScreenInFrontOfIt)
     BackdropPatch wide;
     wide.buildGrid(tankBoundsForScreen(1600, 900), 0);
     EXPECT_FALSE(wide.hidesQuad(wall, frameView(1600, 900)));
+    // A 16:10 screen's own tank is wide enough to cover it.
+    BackdropPatch sixteenByTen;
+    sixteenByTen.buildGrid(tankBoundsForScreen(1680, 1050), 0);
+    Point3d sixteenByTenWall[4];
+    BackgroundWall::corners(tankBoundsForScreen(1680, 1050), sixteenByTenWall);
+    EXPECT_TRUE(sixteenByTen.hidesQuad(sixteenByTenWall, frameView(1680, 1050)));
 
     // Pushed back past the far plane, or looked at from behind, it hides nothing.
     ScreenProjection pastFar = frameView(1024, 768);
