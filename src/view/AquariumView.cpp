@@ -85,7 +85,12 @@ void AquariumView::OnPaint()
 void AquariumView::OnTimer(UINT_PTR id)
 {
     runTick(id);
-    if (awaitFrameBeforeNextTick())
+    // The drain has just pushed the timer's next tick back by up to a whole timer period (10 ms
+    // under Wine): waiting for it would hold every frame to that coarse grid, 50 frames a second
+    // instead of 60 when a frame takes more than 10 ms, and a pause after every late frame. So
+    // the frames that fall due before anything else arrives are drawn here, a few at most, so
+    // that the handler returns to the message loop regularly even when nothing arrives.
+    for (int frame = 0; frame < kMostFramesBetweenTicks && awaitDueFrame(); ++frame)
         runTick(id);
 }
 
@@ -98,12 +103,10 @@ void AquariumView::runTick(UINT_PTR id)
     drainQueuedTicks();
 }
 
-bool AquariumView::awaitFrameBeforeNextTick()
+bool AquariumView::awaitDueFrame()
 {
-    // The drain has just pushed the timer's next tick back by up to a whole timer period (10 ms
-    // under Wine). On that coarse grid a frame of more than 10 ms would drop the rate from 60 to
-    // 50 a second, so the frame that falls due before the tick is waited for here. Any message,
-    // the tick included, ends the wait at once: input never waits for a frame that is not drawn.
+    // Any message, the timer's own tick included, ends the wait at once: input never waits for
+    // a frame that is not yet due.
     const double waitMs = std::ceil(framePacer.msUntilDue(FramePacer::nowMs()));
     return ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(waitMs), QS_ALLINPUT,
                                          MWMO_INPUTAVAILABLE) == WAIT_TIMEOUT;

@@ -44,6 +44,9 @@ public:
     void dropFood(float pickX, float pickY);
     int pelletsInWater() const;
 
+    // A timer tick draws at most this many more frames that fall due before the next message.
+    static constexpr int kMostFramesBetweenTicks = 6;
+
     int fishRampCount() const { return fishRamp; }
     bool isOverlayVisible() const { return overlayVisible; }
     bool isButtonDown() const { return buttonDown; }
@@ -74,8 +77,8 @@ private:
     void tearDown();
     // One tick of the frame loop: the frame if it is due, sound supervision, the tick drain.
     void runTick(UINT_PTR id);
-    // Waits for the next frame if it falls due before any message arrives; true when it did.
-    bool awaitFrameBeforeNextTick();
+    // Waits until the next frame is due; false as soon as a message arrives first.
+    bool awaitDueFrame();
     void superviseSound();
     void drainQueuedTicks();
     void applyFrameLighting();
