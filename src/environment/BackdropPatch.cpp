@@ -139,28 +139,21 @@ unsigned BackdropPatch::draw() const
         glDeleteLists(listName, 1);
 
     const int n = tessellation;
-    std::vector<Point3d> column(static_cast<size_t>(n) + 1);
-    Point3d lastPoints[kBackdropGridSize];
-    for (int row = 0; row < kBackdropGridSize; ++row)
-        lastPoints[row] = controlPoints[row][kBackdropGridSize - 1];
-    for (int j = 0; j <= n; ++j)
-        column[j] = evaluateBezierCurve(lastPoints, static_cast<float>(j) / n);
-
+    const std::vector<Point3d> points = meshPoints();
+    const auto at = [&](int i, int j) -> const Point3d& { return points[i * (n + 1) + j]; };
+    // Strip i joins the points at t = (i - 1) / n to those at t = i / n. The first one starts from
+    // the points at t = 0 as well, with texture coordinates of t = -1 / n: it has no area.
     for (int i = 0; i <= n; ++i) {
         const float t = static_cast<float>(i) / n;
         const float previousT = static_cast<float>(i - 1) / n;
-        Point3d rowPoints[kBackdropGridSize];
-        for (int row = 0; row < kBackdropGridSize; ++row)
-            rowPoints[row] = evaluateBezierCurve(controlPoints[row], t);
-
+        const int previous = i == 0 ? 0 : i - 1;
         glBegin(GL_TRIANGLE_STRIP);
         for (int j = 0; j <= n; ++j) {
             const float v = static_cast<float>(j) / n;
             glTexCoord2f(previousT, v);
-            vertex(column[j]);
-            column[j] = evaluateBezierCurve(rowPoints, v);
+            vertex(at(previous, j));
             glTexCoord2f(t, v);
-            vertex(column[j]);
+            vertex(at(i, j));
         }
         glEnd();
     }

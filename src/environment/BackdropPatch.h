@@ -32,8 +32,8 @@ public:
     // Draws the patch with the bound texture in immediate mode. Returns a fresh display-list name
     // after deleting `listName`; the caller stores it back in `listName`.
     unsigned draw() const;
-    // The (tessellation + 1)² points that draw() joins into strips, t by t, each column of v
-    // from 0 to 1: the very values it sends.
+    // The (tessellation + 1)² points of the patch, t by t, each column of v from 0 to 1: the
+    // points draw() joins into strips and hidesQuad() projects.
     std::vector<Point3d> meshPoints() const;
     // True when the patch as draw() sends it covers every pixel of `view`'s viewport, with none
     // of it cut by the near or far plane, and lies nearer the eye than every point of the flat
