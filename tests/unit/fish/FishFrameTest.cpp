@@ -76,17 +76,20 @@ TEST(Pitch, MovesInWholeDegreesAndHoldsShortOfAFractionalTarget)
     EXPECT_EQ(-3.0f, fish.pitch);
 }
 
-TEST(BodyWave, TheTailPhaseStepsEveryFifthFrameAndStartsAgainAtExactlyZero)
+namespace {
+
+// Runs `frames` frames and checks that `phaseOf` moves by `step` on every `framesPerStep`-th frame
+// only, starting again at exactly 0 once it would pass a full turn, at least twice.
+void expectPhaseSteps(float (Fish::*phaseOf)() const, int framesPerStep, float step, int frames)
 {
     Fish fish;
     settle(fish, 0);
-    const float step = 0.7853981f;
     int resets = 0;
-    for (int frame = 1; frame <= 120; ++frame) {
-        const float before = fish.tailWavePhase();
+    for (int frame = 1; frame <= frames; ++frame) {
+        const float before = (fish.*phaseOf)();
         fish.advanceWithoutDrawing();
-        const float after = fish.tailWavePhase();
-        if (frame % 5 != 0) {
+        const float after = (fish.*phaseOf)();
+        if (frame % framesPerStep != 0) {
             EXPECT_EQ(before, after) << frame;
         } else if (before + step > 6.283185) {
             EXPECT_EQ(0.0f, after) << frame;
@@ -98,26 +101,16 @@ TEST(BodyWave, TheTailPhaseStepsEveryFifthFrameAndStartsAgainAtExactlyZero)
     EXPECT_GE(resets, 2);
 }
 
+}  // namespace
+
+TEST(BodyWave, TheTailPhaseStepsEveryFifthFrameAndStartsAgainAtExactlyZero)
+{
+    expectPhaseSteps(&Fish::tailWavePhase, 5, 0.7853981f, 120);
+}
+
 TEST(BodyWave, TheFlapPhaseStepsEverySeventhFrameAndStartsAgainAtExactlyZero)
 {
-    Fish fish;
-    settle(fish, 0);
-    const float step = 0.5235987f;
-    int resets = 0;
-    for (int frame = 1; frame <= 200; ++frame) {
-        const float before = fish.edgeFlapPhase();
-        fish.advanceWithoutDrawing();
-        const float after = fish.edgeFlapPhase();
-        if (frame % 7 != 0) {
-            EXPECT_EQ(before, after) << frame;
-        } else if (before + step > 6.283185) {
-            EXPECT_EQ(0.0f, after) << frame;
-            ++resets;
-        } else {
-            EXPECT_EQ(before + step, after) << frame;
-        }
-    }
-    EXPECT_GE(resets, 2);
+    expectPhaseSteps(&Fish::edgeFlapPhase, 7, 0.5235987f, 200);
 }
 
 TEST(Wander, TheFirstEventComesWhenTheTimerHasPassed400AndSpeedsUpTheTail)
