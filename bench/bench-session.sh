@@ -38,6 +38,16 @@ wine_session_pids() {
   grep -lzx "WINEPREFIX=$WINEPREFIX" $environs 2>/dev/null | cut -d/ -f3 || true
 }
 
+# process_ticks PID: the user + system CPU time of one process so far, in clock ticks; fails when
+# the process is gone.
+process_ticks() {
+  local stat fields
+  { read -r stat < "/proc/$1/stat"; } 2>/dev/null || return 1
+  # shellcheck disable=SC2206  # the fields after the name, which may contain spaces
+  fields=(${stat##*) })
+  echo $((fields[11] + fields[12]))  # utime and stime
+}
+
 declare -A cpu_ticks_seen=()
 cpu_ticks_all=0     # set by sample_cpu
 cpu_ticks_xserver=0
@@ -48,17 +58,15 @@ cpu_ticks_xserver=0
 # between since the previous call is missed.
 # shellcheck disable=SC2034  # the results are read by the scripts that source this file
 sample_cpu() {
-  local xserver pid stat fields ticks
+  local xserver pid total ticks
   local -A now=()
   xserver=$(xserver_pid)
   cpu_ticks_all=0
   cpu_ticks_xserver=0
   for pid in $xserver $(wine_session_pids); do
-    { read -r stat < "/proc/$pid/stat"; } 2>/dev/null || continue
-    # shellcheck disable=SC2206  # the fields after the name, which may contain spaces
-    fields=(${stat##*) })
-    now[$pid]=$((fields[11] + fields[12]))  # utime and stime
-    ticks=$((now[$pid] - ${cpu_ticks_seen[$pid]:-0}))
+    total=$(process_ticks "$pid") || continue
+    now[$pid]=$total
+    ticks=$((total - ${cpu_ticks_seen[$pid]:-0}))
     cpu_ticks_all=$((cpu_ticks_all + ticks))
     [ "$pid" != "$xserver" ] || cpu_ticks_xserver=$ticks
   done

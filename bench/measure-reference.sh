@@ -26,15 +26,6 @@ trap 'stop_session; rm -rf "$work"' EXIT
 start_virtual_display 1024x768
 print_load
 
-# process_ticks PID: user + system CPU time of one process, in clock ticks.
-process_ticks() {
-  local stat fields
-  read -r stat < "/proc/$1/stat"
-  # shellcheck disable=SC2206  # the fields after the name, which may contain spaces
-  fields=(${stat##*) })
-  echo $((fields[11] + fields[12]))
-}
-
 for count in 4 50; do
   hud=$work/hud-$count
   mkdir "$hud"
