@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <GL/gl.h>
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <cstring>
 #include <vector>
@@ -29,9 +31,16 @@ inline void viewWorldRectangle(float left, float right, float bottom, float top)
     glLoadIdentity();
 }
 
-// The polygons that `draw` produces.
+// One primitive that drawing handed to the rasteriser: its feedback token (GL_POLYGON_TOKEN,
+// GL_LINE_TOKEN, ...) and its vertices.
+struct FeedbackPrimitive {
+    GLint token;
+    FeedbackPolygon vertices;
+};
+
+// The primitives that `draw` produces, in order.
 template <typename Draw>
-std::vector<FeedbackPolygon> capturePolygons(Draw draw)
+std::vector<FeedbackPrimitive> capturePrimitives(Draw draw)
 {
     constexpr std::size_t kFloatsPerVertex = sizeof(FeedbackVertex) / sizeof(float);
     std::vector<GLfloat> buffer(1 << 20);
@@ -40,7 +49,7 @@ std::vector<FeedbackPolygon> capturePolygons(Draw draw)
     draw();
     const GLint used = glRenderMode(GL_RENDER);
 
-    std::vector<FeedbackPolygon> polygons;
+    std::vector<FeedbackPrimitive> primitives;
     for (GLint i = 0; i < used;) {
         const auto token = static_cast<GLint>(buffer[i++]);
         std::size_t vertices = 0;
@@ -54,21 +63,46 @@ std::vector<FeedbackPolygon> capturePolygons(Draw draw)
             break;
         case GL_PASS_THROUGH_TOKEN:
             ++i;
-            break;
+            continue;
         default:  // points and pixel rectangles
             vertices = 1;
             break;
         }
-        FeedbackPolygon polygon;
+        FeedbackPrimitive primitive{token, {}};
         for (std::size_t v = 0; v < vertices; ++v, i += kFloatsPerVertex) {
             FeedbackVertex vertex;
             std::memcpy(&vertex, &buffer[i], sizeof vertex);
-            polygon.push_back(vertex);
+            primitive.vertices.push_back(vertex);
         }
-        if (token == GL_POLYGON_TOKEN)
-            polygons.push_back(polygon);
+        primitives.push_back(primitive);
     }
+    return primitives;
+}
+
+// The polygons that `draw` produces.
+template <typename Draw>
+std::vector<FeedbackPolygon> capturePolygons(Draw draw)
+{
+    std::vector<FeedbackPolygon> polygons;
+    for (const FeedbackPrimitive& primitive : capturePrimitives(draw))
+        if (primitive.token == GL_POLYGON_TOKEN)
+            polygons.push_back(primitive.vertices);
     return polygons;
+}
+
+// Every vertex of the polygons that `draw` produces, in order; any other primitive fails the test.
+template <typename Draw>
+std::vector<FeedbackVertex> capturePolygonVertices(Draw draw)
+{
+    std::vector<FeedbackVertex> vertices;
+    for (const FeedbackPrimitive& primitive : capturePrimitives(draw)) {
+        if (primitive.token != GL_POLYGON_TOKEN) {
+            ADD_FAILURE() << "unexpected feedback token " << primitive.token;
+            continue;
+        }
+        vertices.insert(vertices.end(), primitive.vertices.begin(), primitive.vertices.end());
+    }
+    return vertices;
 }
 
 // The corners of the quads among `polygons`: a quad comes either whole or as the two triangles

@@ -3,6 +3,7 @@
 #include "fish/Fish.h"
 
 #include "FishTesting.h"
+#include "support/Feedback.h"
 #include "support/GlTestContext.h"
 
 #include <gtest/gtest.h>
@@ -38,30 +39,12 @@ std::vector<EmittedVertex> captureVertices(Draw draw)
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    // GL_3D_COLOR_TEXTURE: x, y, z, four colour components, four texture coordinates.
-    constexpr int kFloatsPerVertex = 11;
-    std::vector<GLfloat> buffer(1 << 16);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR_TEXTURE, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    draw();
-    const GLint used = glRenderMode(GL_RENDER);
-
+    const auto back = [](float window, float extent) {
+        return (2.0f * window / extent - 1.0f) * kView;
+    };
     std::vector<EmittedVertex> vertices;
-    for (GLint i = 0; i < used;) {
-        const auto token = static_cast<GLint>(buffer[i++]);
-        EXPECT_EQ(GL_POLYGON_TOKEN, token);
-        if (token != GL_POLYGON_TOKEN)
-            break;
-        const int count = static_cast<int>(buffer[i++]);
-        for (int v = 0; v < count; ++v, i += kFloatsPerVertex) {
-            const float* f = &buffer[i];
-            const auto back = [](float window, float extent) {
-                return (2.0f * window / extent - 1.0f) * kView;
-            };
-            vertices.push_back({back(f[0], kViewport), back(f[1], kViewport),
-                                -back(f[2], 1.0f), f[7], f[8]});
-        }
-    }
+    for (const FeedbackVertex& f : capturePolygonVertices(draw))
+        vertices.push_back({back(f.x, kViewport), back(f.y, kViewport), -back(f.z, 1.0f), f.s, f.t});
     return vertices;
 }
 

@@ -3,6 +3,7 @@
 #include "environment/BackdropPatch.h"
 
 #include "environment/BackgroundWall.h"
+#include "support/Feedback.h"
 #include "support/GlTestContext.h"
 #include "view/TankBounds.h"
 
@@ -80,28 +81,11 @@ std::vector<FedBackVertex> drawInFeedbackMode(const BackdropPatch& patch, unsign
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
 
-    std::vector<GLfloat> buffer(4096);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR_TEXTURE, buffer.data());
-    glRenderMode(GL_FEEDBACK);
-    *listName = patch.draw();
-    const GLint used = glRenderMode(GL_RENDER);
-
     std::vector<FedBackVertex> vertices;
-    constexpr int kFloatsPerVertex = 3 + 4 + 4;
-    for (GLint i = 0; i < used;) {
-        const auto token = static_cast<GLint>(buffer[i++]);
-        if (token != GL_POLYGON_TOKEN) {
-            ADD_FAILURE() << "unexpected feedback token " << token;
-            break;
-        }
-        const auto count = static_cast<GLint>(buffer[i++]);
-        for (GLint v = 0; v < count; ++v, i += kFloatsPerVertex) {
-            const float wx = buffer[i], wy = buffer[i + 1];
-            vertices.push_back({(wx - viewport[0]) / viewport[2] * 2 * kHalfWidth - kHalfWidth,
-                                (wy - viewport[1]) / viewport[3] * 2 * kHalfHeight - kHalfHeight,
-                                buffer[i + 7], buffer[i + 8]});
-        }
-    }
+    for (const FeedbackVertex& f : capturePolygonVertices([&] { *listName = patch.draw(); }))
+        vertices.push_back({(f.x - viewport[0]) / viewport[2] * 2 * kHalfWidth - kHalfWidth,
+                            (f.y - viewport[1]) / viewport[3] * 2 * kHalfHeight - kHalfHeight,
+                            f.s, f.t});
     return vertices;
 }
 
