@@ -129,6 +129,12 @@ def block_colours(path, columns, rows):
     return blocks
 
 
+def layout(window):
+    """Where a probed window and its children are, and how the window is shown."""
+    frame, children = window
+    return frame.style, frame.rect, frame.client, [child.rect for child in children]
+
+
 class Aquarium:
     """One run of the program."""
 
@@ -144,10 +150,20 @@ class Aquarium:
         return self
 
     def wait_for_window(self, timeout=60):
-        found = wait_until(lambda: self._shown_window(), timeout, interval=0.25)
+        """The shown frame and its children, once a second look finds the same layout: a frame
+        caught in the middle of being maximised still has its view at the size it was made with."""
+        found = wait_until(self._shown_window, timeout, interval=0.25)
         if not found:
             raise AssertionError("the aquarium window did not appear")
-        return found
+        latest = [found]
+
+        def settled():
+            again = self._shown_window()
+            same = again is not None and layout(again) == layout(latest[0])
+            latest[0] = again or latest[0]
+            return again if same else None
+
+        return wait_until(settled, 20, interval=0.25) or latest[0]
 
     def _shown_window(self):
         if self.process.poll() is not None:
