@@ -1,39 +1,15 @@
 // The aquarium view's frame loop and input state, on a real window with a real GL context.
 #include "view/AquariumView.h"
 
+#include "ViewFixture.h"
 #include "app/MainFrame.h"
 #include "framework/WinApp.h"
-#include "support/MessagePump.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr UINT_PTR kFrameTimer = 1;
-
-// A view inside a plain parent window, with its frame timer stopped so that the test decides
-// when ticks arrive.
-class ViewTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "view test", WS_OVERLAPPEDWINDOW, 0, 0, 320, 240,
-                                    nullptr, nullptr));
-        ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 320, 240),
-                                &parent, AFX_IDW_PANE_FIRST));
-        view.KillTimer(kFrameTimer);
-        ::ValidateRect(view.m_hWnd, nullptr);
-        pumpMessages();
-        framesBefore = view.fishRampCount();
-    }
-    void TearDown() override { parent.DestroyWindow(); }
-
-    int framesSinceSetUp() const { return view.fishRampCount() - framesBefore; }
-
-    CWnd parent;
-    AquariumView view;
-    int framesBefore = 0;
-};
+using ViewTest = ViewFixture;
 
 TEST_F(ViewTest, BurstOfQueuedTicksRendersOneFrame)
 {

@@ -1,0 +1,242 @@
+// What scene set-up leaves in OpenGL and on disk, and what every frame sets and draws, on a real
+// view: the fixed state, the camera, the light, and the passes in their order, read back in
+// feedback mode.
+#include "ViewFixture.h"
+#include "settings/SettingsStore.h"
+#include "support/Feedback.h"
+
+#include <GL/gl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+using FrameTest = ViewFixture;
+
+std::array<float, 4> glFloats(GLenum name)
+{
+    std::array<float, 4> values{};
+    glGetFloatv(name, values.data());
+    return values;
+}
+
+std::array<float, 4> lightValues(GLenum name)
+{
+    std::array<float, 4> values{};
+    glGetLightfv(GL_LIGHT1, name, values.data());
+    return values;
+}
+
+GLint glInteger(GLenum name)
+{
+    GLint value = 0;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+using Rgba = std::array<float, 4>;
+
+TEST_F(FrameTest, SetUpLeavesTheFixedStateWithABlackClearColour)
+{
+    EXPECT_EQ(glFloats(GL_COLOR_CLEAR_VALUE), (Rgba{0, 0, 0, 0.5f}));
+    EXPECT_FLOAT_EQ(glFloats(GL_DEPTH_CLEAR_VALUE)[0], 1.0f);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(glInteger(GL_SHADE_MODEL), GL_SMOOTH);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(glInteger(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING)) << "each frame switches lighting on and off";
+    EXPECT_EQ(lightValues(GL_AMBIENT), (Rgba{1, 1, 1, 1}));
+    EXPECT_EQ(lightValues(GL_DIFFUSE), (Rgba{1, 1, 1, 1}));
+    EXPECT_EQ(lightValues(GL_POSITION), (Rgba{1000, -1000, 1000, 1}));
+    EXPECT_TRUE(glIsEnabled(GL_COLOR_MATERIAL));
+    EXPECT_EQ(glFloats(GL_CURRENT_COLOR), (Rgba{1, 1, 1, 1}));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_ONE) << "blending starts with the initial function";
+    EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ZERO);
+
+    EXPECT_TRUE(glIsEnabled(GL_FOG));
+    EXPECT_EQ(glInteger(GL_FOG_MODE), GL_EXP);
+    EXPECT_EQ(glFloats(GL_FOG_COLOR), (Rgba{1, 1, 1, 1}));
+    EXPECT_FLOAT_EQ(glFloats(GL_FOG_DENSITY)[0], 0.5f);
+    EXPECT_FLOAT_EQ(glFloats(GL_FOG_START)[0], -10.0f);
+    EXPECT_FLOAT_EQ(glFloats(GL_FOG_END)[0], 100.0f);
+    EXPECT_EQ(glInteger(GL_FOG_HINT), GL_DONT_CARE);
+}
+
+TEST_F(FrameTest, SetUpLeavesNoUnpackedFileBehind)
+{
+    const std::string directory = settingsPath();
+    for (const char* pattern : {"*.ad", "BackGround0.*", "fish*.bmp", "Particle1.*", "Music.*"}) {
+        WIN32_FIND_DATAA found;
+        const HANDLE search = ::FindFirstFileA((directory + pattern).c_str(), &found);
+        EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "left behind: " << found.cFileName;
+        if (search != INVALID_HANDLE_VALUE)
+            ::FindClose(search);
+    }
+}
+
+// glFrustum's matrix for a symmetric box, column-major.
+std::array<double, 16> frustum(double halfWidth, double halfHeight, double nearPlane,
+                               double farPlane)
+{
+    std::array<double, 16> m{};
+    m[0] = nearPlane / halfWidth;
+    m[5] = nearPlane / halfHeight;
+    m[10] = -(farPlane + nearPlane) / (farPlane - nearPlane);
+    m[11] = -1;
+    m[14] = -2 * farPlane * nearPlane / (farPlane - nearPlane);
+    return m;
+}
+
+void expectMatrix(GLenum name, const std::array<double, 16>& expected)
+{
+    std::array<double, 16> actual{};
+    glGetDoublev(name, actual.data());
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(actual[i], expected[i], 1e-5) << "element " << i;
+}
+
+TEST_F(FrameTest, AFrameLooksFromSevenUnitsBackThroughAFrustumOfTheScreensShape)
+{
+    view.renderFrame();
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    ASSERT_GT(width, height) << "the test session's screen is wide";
+
+    EXPECT_EQ(glInteger(GL_MATRIX_MODE), GL_MODELVIEW);
+    // The eye at (0, 0, -7) looking down -z: the world moves 7 units away from it.
+    std::array<double, 16> camera{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 7, 1};
+    expectMatrix(GL_MODELVIEW_MATRIX, camera);
+    expectMatrix(GL_PROJECTION_MATRIX,
+                 frustum(0.4 * width / height, 0.4, 1.0, 1000.0));
+    std::array<GLint, 4> viewport{};
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    EXPECT_EQ(viewport, (std::array<GLint, 4>{0, 0, width, height}))
+        << "the viewport is the screen's, not the window's";
+}
+
+TEST_F(FrameTest, LightFollowsTheLightIntensitySetting)
+{
+    const struct {
+        int intensity;
+        float level;
+    } cases[] = {{0, 1.0f}, {30, 0.7f}, {100, 0.0f}};
+    for (const auto& c : cases) {
+        theSettings.lightIntensity = c.intensity;
+        view.renderFrame();
+        const Rgba expected{c.level, c.level, c.level, 1};
+        EXPECT_EQ(lightValues(GL_AMBIENT), expected) << "intensity " << c.intensity;
+        EXPECT_EQ(lightValues(GL_DIFFUSE), expected) << "intensity " << c.intensity;
+    }
+}
+
+TEST_F(FrameTest, EveryFrameEndsWithFogBlendingAndLightingOffAndAdditiveBlending)
+{
+    for (int frame = 1; frame <= 2; ++frame) {
+        view.renderFrame();
+        EXPECT_FALSE(glIsEnabled(GL_FOG)) << "frame " << frame;
+        EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "frame " << frame;
+        EXPECT_FALSE(glIsEnabled(GL_LIGHTING)) << "frame " << frame;
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST)) << "frame " << frame;
+        EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_SRC_ALPHA) << "frame " << frame;
+        EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ONE) << "frame " << frame;
+    }
+}
+
+// Which pass drew a primitive, told apart by how far in front of the eye it lies and by the
+// food's own unlit colour.
+enum class Pass { Wall, Fish, Backdrop, Bubbles, Food, Other };
+
+const char* passName(Pass pass)
+{
+    static const char* const names[] = {"wall", "fish", "backdrop", "bubbles", "food", "other"};
+    return names[static_cast<int>(pass)];
+}
+
+// Distance from the eye of a point that the frame's projection (near 1, far 1000) put at window
+// depth z.
+double eyeDistance(float windowZ)
+{
+    constexpr double n = 1.0, f = 1000.0;
+    const double ndc = 2.0 * windowZ - 1.0;
+    return 2.0 * f * n / ((f + n) - ndc * (f - n));
+}
+
+Pass classify(const FeedbackPrimitive& primitive)
+{
+    const FeedbackVertex& v = primitive.vertices.front();
+    const bool foodColour = std::fabs(v.red - 243 / 255.0f) < 1e-3f &&
+                            std::fabs(v.green - 225 / 255.0f) < 1e-3f &&
+                            std::fabs(v.blue - 159 / 255.0f) < 1e-3f;
+    if (foodColour)
+        return Pass::Food;
+    const double distance = eyeDistance(v.z);
+    if (std::fabs(distance - 143) < 1)  // the wall stands at z = -150
+        return Pass::Wall;
+    if (distance > 148)  // the bubble sheets stand 153 to 303 units away
+        return Pass::Bubbles;
+    if (std::fabs(distance - 83) < 1)  // the backdrop at z = -90
+        return Pass::Backdrop;
+    if (distance > 40 && distance < 82)  // fish swim from z = -85 to -55
+        return Pass::Fish;
+    return Pass::Other;
+}
+
+// The passes of one frame in the order they drew, each run of primitives counted once.
+std::vector<std::string> passesOfOneFrame(AquariumView& view)
+{
+    std::vector<std::string> passes;
+    for (const FeedbackPrimitive& primitive : capturePrimitives([&] { view.renderFrame(); })) {
+        const std::string name = passName(classify(primitive));
+        if (passes.empty() || passes.back() != name)
+            passes.push_back(name);
+    }
+    return passes;
+}
+
+TEST_F(FrameTest, PassesDrawWallFishBackdropBubblesAndLastTheFoodUnlit)
+{
+    hideOverlay();
+    theSettings.backFixed = 1;
+    theSettings.backgroundMode = 0;
+    theSettings.bubbleCount = 0;
+    // In the dark, lit food would keep only a fifth of its colour.
+    theSettings.lightIntensity = 100;
+    view.renderFrame();
+    view.dropFood(-20.0f, 24.0f);  // in sight, but above every fish: none can eat it
+
+    // Where the backdrop covers the whole screen, as it does here, the wall's pixels are
+    // skipped; without the backdrop the wall comes first.
+    theSettings.showTerra = 1;
+    EXPECT_EQ(passesOfOneFrame(view),
+              (std::vector<std::string>{"fish", "backdrop", "bubbles", "food"}));
+    theSettings.showTerra = 0;
+    EXPECT_EQ(passesOfOneFrame(view),
+              (std::vector<std::string>{"wall", "fish", "bubbles", "food"}));
+}
+
+TEST_F(FrameTest, BackdropIsDrawnOnlyInBackgroundModeZeroWithTheTerrainShown)
+{
+    hideOverlay();
+    const struct {
+        int backgroundMode, showTerra;
+        bool drawn;
+    } cases[] = {{0, 1, true}, {1, 1, false}, {2, 1, false}, {0, 0, false}};
+    for (const auto& c : cases) {
+        theSettings.backgroundMode = c.backgroundMode;
+        theSettings.showTerra = c.showTerra;
+        const std::vector<std::string> passes = passesOfOneFrame(view);
+        const bool drawn = std::find(passes.begin(), passes.end(), "backdrop") != passes.end();
+        EXPECT_EQ(drawn, c.drawn) << "mode " << c.backgroundMode << ", terrain " << c.showTerra;
+    }
+}
+
+}  // namespace
