@@ -2,7 +2,7 @@
 // that stands as a curved wall behind the tank.
 #pragma once
 
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "environment/BackdropPatch.h"
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 
 struct AquariumSettings;
 

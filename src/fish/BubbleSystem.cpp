@@ -1,6 +1,6 @@
 #include "fish/BubbleSystem.h"
 
-#include "settings/PackedTexture.h"
+#include "media/PackedTexture.h"
 
 #include <GL/gl.h>
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "fish/FishBodyMesh.h"
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 
 // How Fish::steerHeading changes the target heading T; the values are the ones callers pass.
 // A "signed step" of r adds r when the sense and whether the fish faces low x differ, and

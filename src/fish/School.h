@@ -5,7 +5,7 @@
 #include "fish/Fish.h"
 #include "fish/FoodPellet.h"
 #include "settings/AquariumSettings.h"
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 
 // The fish indices of each kind, rebuilt from the kinds' counts: kinds take consecutive indices
 // in kind order, so a kind with no fish leaves no gap.

@@ -1,6 +1,6 @@
 #include "view/AquariumView.h"
 
-#include "settings/BuiltInMusic.h"
+#include "media/BuiltInMusic.h"
 #include "view/InteractionMode.h"
 
 #include <GL/gl.h>

@@ -12,7 +12,7 @@
 #include "framework/Wnd.h"
 #include "settings/AquariumSettings.h"
 #include "view/FramePacer.h"
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 #include "view/TextOverlay.h"
 
 // Frames since the last mouse activity; the frame hides the cursor when it reaches 100.

@@ -3,9 +3,9 @@
 // view then runs with whatever exists.
 #include "view/AquariumView.h"
 
-#include "settings/PackedTexture.h"
+#include "media/PackedTexture.h"
 #include "settings/SettingsStore.h"
-#include "settings/TextureLoader.h"
+#include "media/TextureLoader.h"
 #include "view/SceneLight.h"
 
 #include <GL/gl.h>

@@ -1,6 +1,6 @@
 #include "view/TextOverlay.h"
 
-#include "app/ProductInfo.h"
+#include "res/ProductInfo.h"
 
 #include <GL/gl.h>
 

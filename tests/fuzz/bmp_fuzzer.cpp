@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to both BMP decoders. Beyond the sanitizers' checks of every read and
 // write, each decoded image must be self-consistent.
-#include "settings/BmpImage.h"
+#include "media/BmpImage.h"
 
 #include <cstddef>
 #include <cstdint>

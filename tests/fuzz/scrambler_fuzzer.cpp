@@ -1,5 +1,5 @@
 // Scrambling, descrambling in memory and descrambling of files must agree on arbitrary bytes.
-#include "settings/Scrambler.h"
+#include "media/Scrambler.h"
 
 #include <cstddef>
 #include <cstdint>

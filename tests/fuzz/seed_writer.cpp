@@ -1,6 +1,6 @@
 // seed_writer DIRECTORY: writes the seed inputs of the fuzzers, DIRECTORY/bmp/* and
 // DIRECTORY/scrambler/*, from the sample files of the texture tests.
-#include "../unit/textures/SampleBmps.h"
+#include "../unit/media/SampleBmps.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "Packer.h"
 
-#include "settings/Scrambler.h"
+#include "media/Scrambler.h"
 
 #include <cstdio>
 

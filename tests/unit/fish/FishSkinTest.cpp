@@ -2,8 +2,8 @@
 // the fish mesh's texture coordinates.
 #include "fish/FishBodyMesh.h"
 
-#include "settings/BmpImage.h"
-#include "settings/Scrambler.h"
+#include "media/BmpImage.h"
+#include "media/Scrambler.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Unpacking of embedded assets into temporary files.
-#include "settings/ResourceUnpacker.h"
+#include "media/ResourceUnpacker.h"
 
-#include "settings/BmpImage.h"
-#include "settings/Scrambler.h"
+#include "media/BmpImage.h"
+#include "media/Scrambler.h"
 
 #include "support/TestDirectory.h"
 

@@ -1,4 +1,4 @@
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 
 #include <cmath>
 

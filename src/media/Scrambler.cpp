@@ -1,4 +1,4 @@
-#include "settings/Scrambler.h"
+#include "media/Scrambler.h"
 
 #include <cstdio>
 #include <memory>

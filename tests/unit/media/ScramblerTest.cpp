@@ -1,5 +1,5 @@
 // The packed-asset format: scrambling in memory and descrambling of files.
-#include "settings/Scrambler.h"
+#include "media/Scrambler.h"
 
 #include "SampleBmps.h"
 #include "support/TestDirectory.h"

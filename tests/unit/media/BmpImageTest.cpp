@@ -1,5 +1,5 @@
 // Decoding of BMP files in memory, for both loaders' rules, on well-formed and malformed files.
-#include "settings/BmpImage.h"
+#include "media/BmpImage.h"
 
 #include "SampleBmps.h"
 

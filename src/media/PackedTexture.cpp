@@ -1,8 +1,8 @@
-#include "settings/PackedTexture.h"
+#include "media/PackedTexture.h"
 
-#include "settings/ResourceUnpacker.h"
+#include "media/ResourceUnpacker.h"
 #include "settings/SettingsStore.h"
-#include "settings/TextureLoader.h"
+#include "media/TextureLoader.h"
 
 namespace {
 

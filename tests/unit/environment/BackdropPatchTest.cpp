@@ -5,7 +5,7 @@
 #include "environment/BackgroundWall.h"
 #include "support/Feedback.h"
 #include "support/GlTestContext.h"
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The swimming volume derived from the screen size.
-#include "view/TankBounds.h"
+#include "tank/TankBounds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "settings/ResourceUnpacker.h"
+#include "media/ResourceUnpacker.h"
 
-#include "settings/Scrambler.h"
+#include "media/Scrambler.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The texture makers on a real OpenGL context: BMP files written by the tests, loaded, and read
 // back from the texture objects.
-#include "settings/TextureLoader.h"
+#include "media/TextureLoader.h"
 
 #include "SampleBmps.h"
 #include "support/GlTestContext.h"

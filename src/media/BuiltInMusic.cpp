@@ -1,6 +1,6 @@
-#include "settings/BuiltInMusic.h"
+#include "media/BuiltInMusic.h"
 
-#include "settings/ResourceUnpacker.h"
+#include "media/ResourceUnpacker.h"
 #include "settings/SettingsStore.h"
 
 #include <mmsystem.h>

@@ -2,8 +2,6 @@
 #include "view/AquariumView.h"
 
 #include "ViewFixture.h"
-#include "app/MainFrame.h"
-#include "framework/WinApp.h"
 
 #include <gtest/gtest.h>
 
@@ -107,34 +105,6 @@ TEST_F(ViewTest, FishRampStopsAtFifty)
     for (int i = 0; i < 60; ++i)
         view.renderFrame();
     EXPECT_EQ(view.fishRampCount(), 50);
-}
-
-TEST(MainFrame, FrameIsBareAndItsViewFillsIt)
-{
-    CWinApp app("BluereefScr");
-    auto* frame = new CMainFrame;
-    app.m_pMainWnd = frame;
-    ASSERT_TRUE(frame->LoadFrame(128, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
-    frame->ShowWindow(SW_SHOWMAXIMIZED);
-    pumpMessages();
-
-    EXPECT_EQ(frame->GetStyle() & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_BORDER), 0u);
-    EXPECT_EQ(frame->GetExStyle() & WS_EX_CLIENTEDGE, 0u);
-    EXPECT_EQ(::GetMenu(frame->m_hWnd), nullptr);
-    const HWND view = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
-    ASSERT_EQ(view, frame->view().m_hWnd);
-    RECT client{};
-    RECT viewRect{};
-    frame->GetClientRect(&client);
-    ::GetClientRect(view, &viewRect);
-    EXPECT_EQ(viewRect.right, client.right);
-    EXPECT_EQ(viewRect.bottom, client.bottom);
-    EXPECT_EQ(::GetWindowLongA(view, GWL_STYLE) & WS_BORDER, 0);
-    EXPECT_EQ(::GetWindowLongA(view, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-    EXPECT_EQ(::GetFocus(), view) << "the frame hands the focus to the view";
-
-    frame->DestroyWindow();  // the frame deletes itself with its window
-    EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "settings/BmpImage.h"
+#include "media/BmpImage.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "settings/TextureLoader.h"
+#include "media/TextureLoader.h"
 
-#include "settings/BmpImage.h"
+#include "media/BmpImage.h"
 
 #include <GL/glu.h>
 
