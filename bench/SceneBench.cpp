@@ -114,7 +114,7 @@ int main(int argc, char* argv[])
     for (int frame = 1; frame < kWarmUpFrames; ++frame)
         view.renderFrame();
     for (int p = 0; p < kPellets; ++p)
-        view.dropFood(static_cast<float>(p * 10 - 20), 0.0f);
+        view.tankScene().dropFood(static_cast<float>(p * 10 - 20), 0.0f);
     idleForRunner();
 
     for (int batch = 1; batch <= batches; ++batch) {

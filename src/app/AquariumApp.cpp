@@ -27,11 +27,19 @@ BOOL AquariumApp::InitInstance()
 
     auto* frame = new CMainFrame;
     m_pMainWnd = frame;
-    if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
+    // A frame whose creation fails deletes itself with its window.
+    if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr)) {
+        startFailed = true;
         return FALSE;
+    }
 
     frame->CenterWindow();
     frame->UpdateWindow();
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     return TRUE;
+}
+
+int AquariumApp::ExitInstance()
+{
+    return startFailed ? kStartFailedExitCode : CWinApp::ExitInstance();
 }

@@ -5,5 +5,12 @@
 
 class AquariumApp : public CWinApp {
 public:
+    // The process's exit code when the window could not be opened (set-up has said why).
+    static constexpr int kStartFailedExitCode = 1;
+
     BOOL InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    bool startFailed = false;  // the frame and its view could not be created
 };

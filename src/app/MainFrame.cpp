@@ -1,5 +1,7 @@
 #include "app/MainFrame.h"
 
+#include "media/TemporaryDirectory.h"
+
 #include <cstdlib>
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
@@ -26,13 +28,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs)
     if (CFrameWnd::OnCreate(cs) == -1)
         return -1;
 
-    // The view unpacks its textures into the temporary directory: without one, the frame opens
-    // empty rather than not at all.
-    char tempPath[MAX_PATH];
-    if (::GetTempPathA(MAX_PATH, tempPath) == 0) {
-        ::MessageBoxA(m_hWnd, "Error Find TempPath.", "ERROR", MB_OK);
-        return 0;
-    }
+    // Unpacked textures fall back on the temporary directory: the program does not start
+    // without one.
+    if (!temporaryDirectoryFound(m_hWnd))
+        return -1;
 
     if (!view_.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this,
                       AFX_IDW_PANE_FIRST))

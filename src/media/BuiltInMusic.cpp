@@ -5,6 +5,9 @@
 
 #include <mmsystem.h>
 
+bool ownMusicPlaying = true;
+bool builtInSoundPending = true;
+
 namespace {
 constexpr WORD kMusicResourceId = 227;
 constexpr char kMusicBaseName[] = "Music";
@@ -26,4 +29,15 @@ void startBuiltInMusic()
 void stopBuiltInMusic()
 {
     ::PlaySoundA(nullptr, nullptr, SND_FILENAME);
+}
+
+void superviseBuiltInMusic(const TuneSwitch& tune)
+{
+    if (ownMusicPlaying) {
+        builtInSoundPending = true;
+        tune.stop();
+    } else if (builtInSoundPending) {
+        tune.start();
+        builtInSoundPending = false;
+    }
 }

@@ -1,6 +1,7 @@
 #include "media/ResourceUnpacker.h"
 
 #include "media/Scrambler.h"
+#include "media/TemporaryDirectory.h"
 
 namespace {
 
@@ -18,18 +19,11 @@ bool writeWholeFile(const std::string& path, const void* data, DWORD size)
     return ok;
 }
 
-std::string temporaryDirectory()
-{
-    char path[MAX_PATH];
-    const DWORD length = ::GetTempPathA(MAX_PATH, path);
-    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
-}
-
 }  // namespace
 
 bool ResourceUnpacker::extract(WORD resourceId, const std::string& baseName)
 {
-    packedPath_.clear();
+    packedPath.clear();
     unpackedPath_.clear();
     const HMODULE module = ::GetModuleHandleA(nullptr);
     const HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(resourceId), kAssetResourceType);
@@ -42,29 +36,29 @@ bool ResourceUnpacker::extract(WORD resourceId, const std::string& baseName)
 
     // A directory that cannot take the files (read-only, full, missing) must not cost the asset:
     // the temporary directory is the second choice.
-    if (writeFiles(directory_, baseName, data, size))
+    if (writeFiles(preferredDirectory, baseName, data, size))
         return true;
     const std::string fallback = temporaryDirectory();
-    return !fallback.empty() && fallback != directory_ && writeFiles(fallback, baseName, data, size);
+    return !fallback.empty() && fallback != preferredDirectory && writeFiles(fallback, baseName, data, size);
 }
 
 bool ResourceUnpacker::writeFiles(const std::string& directory, const std::string& baseName,
                                   const void* data, DWORD size)
 {
-    packedPath_ = directory + baseName + ".ad";
+    packedPath = directory + baseName + ".ad";
     unpackedPath_ = directory + baseName + unpackedExtension(baseName);
-    if (writeWholeFile(packedPath_, data, size) && descrambleFile(packedPath_, unpackedPath_))
+    if (writeWholeFile(packedPath, data, size) && descrambleFile(packedPath, unpackedPath_))
         return true;
     deleteFiles();
-    packedPath_.clear();
+    packedPath.clear();
     unpackedPath_.clear();
     return false;
 }
 
 void ResourceUnpacker::deleteFiles()
 {
-    if (!packedPath_.empty())
-        ::DeleteFileA(packedPath_.c_str());
+    if (!packedPath.empty())
+        ::DeleteFileA(packedPath.c_str());
     if (!unpackedPath_.empty())
         ::DeleteFileA(unpackedPath_.c_str());
 }

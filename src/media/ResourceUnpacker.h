@@ -10,7 +10,7 @@ class ResourceUnpacker {
 public:
     // Files are made in `directory` (ending with a backslash); when that directory cannot take
     // them, in the temporary directory instead.
-    explicit ResourceUnpacker(std::string directory) : directory_(std::move(directory)) {}
+    explicit ResourceUnpacker(std::string directory) : preferredDirectory(std::move(directory)) {}
 
     // True when the resource exists and its files were written. False when there is no such
     // resource (no file is made) or no directory could take the files (none is left behind).
@@ -26,7 +26,7 @@ private:
     bool writeFiles(const std::string& directory, const std::string& baseName, const void* data,
                     DWORD size);
 
-    std::string directory_;
-    std::string packedPath_;
+    std::string preferredDirectory;  // where the files go when it can take them
+    std::string packedPath;
     std::string unpackedPath_;
 };

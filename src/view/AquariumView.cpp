@@ -1,21 +1,10 @@
 #include "view/AquariumView.h"
 
 #include "media/BuiltInMusic.h"
-#include "view/InteractionMode.h"
+#include "settings/SettingsStore.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-
-#include <cmath>
-
-int cursorHideCounter = 0;
-bool ownMusicPlaying = true;
-bool builtInSoundPending = true;
-
-namespace {
-constexpr UINT_PTR kFrameTimerId = 1;
-constexpr UINT kFrameTimerPeriodMs = 1;
-}  // namespace
 
 BEGIN_MESSAGE_MAP(AquariumView, CWnd)
     ON_WM_CREATE()
@@ -28,11 +17,6 @@ BEGIN_MESSAGE_MAP(AquariumView, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
-
-AquariumView::~AquariumView()
-{
-    delete clientDC;
-}
 
 BOOL AquariumView::PreCreateWindow(CREATESTRUCTA& cs)
 {
@@ -51,10 +35,35 @@ int AquariumView::OnCreate(LPCREATESTRUCT cs)
     if (CWnd::OnCreate(cs) == -1)
         return -1;
     ModifyStyleEx(WS_EX_CLIENTEDGE, 0);
-    setUpScene();
-    // The frame loop runs even when scene set-up stopped early: it draws whatever exists.
-    SetTimer(kFrameTimerId, kFrameTimerPeriodMs);
+    // Without a surface there is nothing to show: a window that stays black and still would only
+    // look like a hung machine. Creation fails instead, and the program ends.
+    if (!setUpScene())
+        return -1;
+    frameLoop.start(*this);
     return 0;
+}
+
+bool AquariumView::setUpScene()
+{
+    if (!surface.create(*this))
+        return false;
+    frameLoop.syncToDisplay(surface.dc());
+    renderer.overlay.createFont(surface.dc());
+    FrameRenderer::setFixedState();
+
+    renderer.camera.measureScreen();
+    scene.tankBounds =
+        tankBoundsForScreen(renderer.camera.screenWidth, renderer.camera.screenHeight);
+    renderer.buildBackdrop(scene.tankBounds);
+
+    renderer.textures.loadPictures();
+    // Read after the textures: a setting cannot change which textures exist.
+    loadSettings();
+    scene.setUpPopulation();
+    renderer.textures.createScreenCopyTarget();
+    scene.prepareFood();
+    FrameRenderer::enableFog();
+    return true;
 }
 
 void AquariumView::OnSize(UINT type, int cx, int cy)
@@ -84,51 +93,16 @@ void AquariumView::OnPaint()
 
 void AquariumView::OnTimer(UINT_PTR id)
 {
-    runTick(id);
-    // The drain has just pushed the timer's next tick back by up to a whole timer period (10 ms
-    // under Wine): waiting for it would hold every frame to that coarse grid, 50 frames a second
-    // instead of 60 when a frame takes more than 10 ms, and a pause after every late frame. So
-    // the frames that fall due before anything else arrives are drawn here, a few at most, so
-    // that the handler returns to the message loop regularly even when nothing arrives.
-    for (int frame = 0; frame < kMostFramesBetweenTicks && awaitDueFrame(); ++frame)
-        runTick(id);
+    frameLoop.onTimer([this, id] { runTick(id); });
 }
 
 void AquariumView::runTick(UINT_PTR id)
 {
-    if (framePacer.frameDue(FramePacer::nowMs()))
+    if (frameLoop.frameDue())
         renderFrame();
-    superviseSound();
+    superviseBuiltInMusic();
     CWnd::OnTimer(id);
-    drainQueuedTicks();
-}
-
-bool AquariumView::awaitDueFrame()
-{
-    // Any message, the timer's own tick included, ends the wait at once: input never waits for
-    // a frame that is not yet due.
-    const double waitMs = std::ceil(framePacer.msUntilDue(FramePacer::nowMs()));
-    return ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(waitMs), QS_ALLINPUT,
-                                         MWMO_INPUTAVAILABLE) == WAIT_TIMEOUT;
-}
-
-void AquariumView::superviseSound()
-{
-    if (ownMusicPlaying) {
-        builtInSoundPending = true;
-        stopBuiltInMusic();
-    } else if (builtInSoundPending) {
-        startBuiltInMusic();
-        builtInSoundPending = false;
-    }
-}
-
-void AquariumView::drainQueuedTicks()
-{
-    // Ticks that fell due while the frame was drawn are dropped: frames never queue up.
-    MSG pending;
-    while (::PeekMessageA(&pending, m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-    }
+    frameLoop.dropQueuedTicks();
 }
 
 void AquariumView::OnDestroy()
@@ -139,26 +113,13 @@ void AquariumView::OnDestroy()
 
 void AquariumView::tearDown()
 {
-    const HGLRC context = wglGetCurrentContext();
-    wglMakeCurrent(nullptr, nullptr);
-    if (context != nullptr)
-        wglDeleteContext(context);
-    delete clientDC;
-    clientDC = nullptr;
-    KillTimer(kFrameTimerId);
+    surface.release();
+    frameLoop.stop();
 }
 
 void AquariumView::OnLButtonDown(UINT flags, CPoint point)
 {
-    mouseX = point.x;
-    mouseY = point.y;
     buttonDown = true;
-    if (InteractionMode == ModeFeed)
-        feedPickPending = true;
-    else if (InteractionMode == ModePositionPick)
-        pickPending1046 = true;
-    else if (InteractionMode == ModeMarker)
-        markerPickPending = true;
     CWnd::OnLButtonDown(flags, point);
 }
 
@@ -171,8 +132,6 @@ void AquariumView::OnLButtonUp(UINT flags, CPoint point)
 
 void AquariumView::OnMouseMove(UINT flags, CPoint point)
 {
-    mouseX = point.x;
-    mouseY = point.y;
     cursorHideCounter = 0;
     CWnd::OnMouseMove(flags, point);
 }
@@ -180,6 +139,6 @@ void AquariumView::OnMouseMove(UINT flags, CPoint point)
 BOOL AquariumView::PreTranslateMessage(MSG* msg)
 {
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
-        overlayVisible = !overlayVisible;
+        renderer.overlay.toggle();
     return CWnd::PreTranslateMessage(msg);
 }

@@ -10,20 +10,20 @@ FramePacer::FramePacer(double refreshHz) : periodMs_(1000.0 / refreshHz) {}
 
 bool FramePacer::frameDue(double nowMs)
 {
-    if (started_ && nowMs < nextFrameMs_)
+    if (started && nowMs < nextFrameMs)
         return false;
-    nextFrameMs_ = started_ ? nextFrameMs_ + periodMs_ : nowMs + periodMs_;
-    started_ = true;
-    if (nextFrameMs_ < nowMs)
-        nextFrameMs_ = nowMs;
+    nextFrameMs = started ? nextFrameMs + periodMs_ : nowMs + periodMs_;
+    started = true;
+    if (nextFrameMs < nowMs)
+        nextFrameMs = nowMs;
     return true;
 }
 
 double FramePacer::msUntilDue(double nowMs) const
 {
-    if (!started_ || nowMs >= nextFrameMs_)
+    if (!started || nowMs >= nextFrameMs)
         return 0;
-    return nextFrameMs_ - nowMs;
+    return nextFrameMs - nowMs;
 }
 
 double FramePacer::displayRefreshHz(int reportedHz)

@@ -26,6 +26,6 @@ public:
 
 private:
     double periodMs_;
-    double nextFrameMs_ = 0;
-    bool started_ = false;
+    double nextFrameMs = 0;
+    bool started = false;
 };

@@ -11,13 +11,13 @@ enum InteractionModeId : int {
     ModeScreenCopy = 1045,    // a click ripples the picture
     ModePositionPick = 1046,  // a click runs the position pick alone
     ModeMarker = 1047,        // a click sends the marker to the clicked point
-    ModeRelease1048 = 1048,   // no pick; releasing the button consumes the click
-    ModeRelease1049 = 1049,   // no pick; releasing the button consumes the click
+    ModeSwallowClickA = 1048,  // clicks do nothing and are consumed when the button goes up
+    ModeSwallowClickB = 1049,  // the same
 };
 
 // Modes in which releasing the left button consumes the click.
 inline bool releaseConsumesClick(int mode)
 {
     return mode == ModeFeed || mode == ModeZoomIn || mode == ModeZoomOut ||
-           mode == ModeRelease1048 || mode == ModeRelease1049;
+           mode == ModeSwallowClickA || mode == ModeSwallowClickB;
 }

@@ -58,15 +58,15 @@ void TextOverlay::print(const char* format, ...)
     glPopAttrib();
 }
 
-void TextOverlay::draw(bool& visible)
+void TextOverlay::draw()
 {
-    if (visible)
+    if (overlayVisible)
         ++overlayFrameCounter;
     if (overlayFrameCounter > kShownFrames) {
-        visible = false;
+        overlayVisible = false;
         overlayFrameCounter = 0;
     }
-    if (!visible)
+    if (!overlayVisible)
         return;
     for (const OverlayLine& line : kLines) {
         glPushMatrix();

@@ -10,9 +10,12 @@ public:
     // Builds the 256 character lists from a bold font selected into `dc`; needs a current context.
     void createFont(HDC dc);
 
-    // Counts the frame and draws the lines while `visible`; hides itself for good after 200 shown
-    // frames, until `visible` is set again.
-    void draw(bool& visible);
+    // Counts the frame and draws the lines while visible; hides itself after 200 shown frames.
+    void draw();
+    // F1: hides the text, or shows it again for the rest of its 200 frames (200 more once it has
+    // hidden itself).
+    void toggle() { overlayVisible = !overlayVisible; }
+    bool isVisible() const { return overlayVisible; }
 
     // Formats like printf (at most 255 characters) and draws the text at the current position.
     void print(const char* format, ...);
@@ -23,4 +26,5 @@ private:
     unsigned fontListBase = 0;            // first of the 256 character lists
     GLYPHMETRICSFLOAT glyphMetrics[256]{};  // filled when the lists are built
     int overlayFrameCounter = 0;          // frames shown since the overlay was last reset
+    bool overlayVisible = true;           // the text is shown
 };

@@ -4,6 +4,7 @@
 #include "ViewFixture.h"
 #include "settings/SettingsStore.h"
 #include "support/Feedback.h"
+#include "support/GlTestContext.h"
 
 #include <GL/gl.h>
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,39 @@ TEST_F(FrameTest, SetUpLeavesNoUnpackedFileBehind)
         EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "left behind: " << found.cFileName;
         if (search != INVALID_HANDLE_VALUE)
             ::FindClose(search);
+    }
+}
+
+TEST_F(FrameTest, SetUpLoadsSeventeenSkinNamesOfWhichTheLastTwoHaveNoImage)
+{
+    const SceneTextures& textures = view.frameRenderer().textures;
+    std::set<unsigned> names;
+    for (int i = 0; i < SceneTextures::kFishTextureCount; ++i) {
+        const unsigned name = textures.fishTextures[i];
+        EXPECT_TRUE(glIsTexture(name)) << "skin " << i;
+        names.insert(name);
+        glBindTexture(GL_TEXTURE_2D, name);
+        GLint width = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        EXPECT_EQ(width > 0, i < kFishKinds) << "skin " << i << " is " << width << " wide";
+    }
+    EXPECT_EQ(names.size(), 17u) << "every skin has a name of its own";
+}
+
+TEST_F(FrameTest, BubbleEmittersStandBelowAndBehindTheTankAfterWarmingUp)
+{
+    const TankScene& scene = view.tankScene();
+    const TankBounds& tank = scene.tankBounds;
+    const float depthsBehind[] = {100, 200, 50};
+    for (int e = 0; e < TankScene::kBubbleEmitters; ++e) {
+        SCOPED_TRACE("emitter " + std::to_string(e));
+        EXPECT_FLOAT_EQ(scene.emitterPositions[e][0], 0);
+        EXPECT_FLOAT_EQ(scene.emitterPositions[e][1], tank.yMin - 5);
+        EXPECT_FLOAT_EQ(scene.emitterPositions[e][2], tank.zMin - depthsBehind[e]);
+        EXPECT_EQ(scene.bubbleEmitters[e].capacity(), 110);
+        // The warm-up draws as many bubbles as the setting asks for.
+        EXPECT_EQ(scene.bubbleEmitters[e].activeCount(),
+                  kBubbleSettingMax - theSettings.bubbleCount);
     }
 }
 
@@ -211,7 +246,7 @@ TEST_F(FrameTest, PassesDrawWallFishBackdropBubblesAndLastTheFoodUnlit)
     // In the dark, lit food would keep only a fifth of its colour.
     theSettings.lightIntensity = 100;
     view.renderFrame();
-    view.dropFood(-20.0f, 24.0f);  // in sight, but above every fish: none can eat it
+    view.tankScene().dropFood(-20.0f, 24.0f);  // in sight, but above every fish: none can eat it
 
     // Where the backdrop covers the whole screen, as it does here, the wall's pixels are
     // skipped; without the backdrop the wall comes first.

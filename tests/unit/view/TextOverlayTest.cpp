@@ -47,7 +47,7 @@ protected:
     // Draws one frame of the overlay and says whether any text showed.
     bool frameShowsText()
     {
-        return litPixels([this] { overlay.draw(visible); }) > 0;
+        return litPixels([this] { overlay.draw(); }) > 0;
     }
 
     // Pixels of `text` printed large, ten units in front of the eye.
@@ -73,7 +73,6 @@ protected:
 
     GlTestContext gl{kSide, kSide};
     TextOverlay overlay;
-    bool visible = true;
 };
 
 TEST_F(TextOverlayTest, ShowsForTwoHundredFramesThenHidesAndStartsCountingAgain)
@@ -82,11 +81,11 @@ TEST_F(TextOverlayTest, ShowsForTwoHundredFramesThenHidesAndStartsCountingAgain)
         ASSERT_TRUE(frameShowsText()) << "frame " << frame;
     EXPECT_EQ(overlay.frameCounter(), 200);
     EXPECT_FALSE(frameShowsText()) << "frame 201";
-    EXPECT_FALSE(visible);
+    EXPECT_FALSE(overlay.isVisible());
     EXPECT_EQ(overlay.frameCounter(), 0);
     EXPECT_FALSE(frameShowsText());
 
-    visible = true;  // F1 after it hid itself: another 200 frames
+    overlay.toggle();  // F1 after it hid itself: another 200 frames
     for (int frame = 1; frame <= 200; ++frame)
         ASSERT_TRUE(frameShowsText()) << "frame " << frame << " after F1";
     EXPECT_FALSE(frameShowsText());
@@ -96,12 +95,12 @@ TEST_F(TextOverlayTest, HidingEarlyKeepsTheCountSoShowingAgainFinishesTheTwoHund
 {
     for (int frame = 1; frame <= 50; ++frame)
         frameShowsText();
-    visible = false;  // F1 on frame 50
+    overlay.toggle();  // F1 on frame 50
     for (int frame = 0; frame < 30; ++frame)
         EXPECT_FALSE(frameShowsText());
     EXPECT_EQ(overlay.frameCounter(), 50);
 
-    visible = true;  // F1 again
+    overlay.toggle();  // F1 again
     int shown = 0;
     while (frameShowsText())
         ++shown;

@@ -2,6 +2,7 @@
 #include "view/AquariumView.h"
 
 #include "ViewFixture.h"
+#include "media/BuiltInMusic.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ TEST_F(ViewTest, WithNothingElseQueuedATickGoesOnDrawingFramesAtTheRefreshRateFo
     const double start = FramePacer::nowMs();
     view.PostMessage(WM_TIMER, kFrameTimer);
     pumpMessages();
-    const int frames = 1 + AquariumView::kMostFramesBetweenTicks;
+    const int frames = 1 + FrameLoop::kMostFramesBetweenTicks;
     EXPECT_EQ(framesSinceSetUp(), frames);
     EXPECT_GE(FramePacer::nowMs() - start, (frames - 1) * 16.0)
         << "each frame waits for its refresh period";
@@ -94,10 +95,11 @@ TEST_F(ViewTest, OwnMusicKeepsTheBuiltInTunePendingOnEveryTick)
 TEST_F(ViewTest, TwentyPelletsFillTheWaterAndAFurtherDropIsLost)
 {
     for (int drop = 0; drop < 21; ++drop)
-        view.dropFood(static_cast<float>(drop), 0.0f);
-    EXPECT_EQ(view.pelletsInWater(), 20);
+        view.tankScene().dropFood(static_cast<float>(drop), 0.0f);
+    const TankScene& scene = view.tankScene();
+    EXPECT_EQ(scene.pelletsInWater(), 20);
     view.renderFrame();
-    EXPECT_EQ(view.pelletsInWater(), 20) << "the pellets sink; none is gone after one frame";
+    EXPECT_EQ(scene.pelletsInWater(), 20) << "the pellets sink; none is gone after one frame";
 }
 
 TEST_F(ViewTest, FishRampStopsAtFifty)

@@ -1,0 +1,193 @@
+#include "view/FrameRenderer.h"
+
+#include "fish/School.h"
+#include "settings/SettingsStore.h"
+#include "view/InteractionMode.h"
+#include "view/SceneLight.h"
+
+#include <GL/gl.h>
+
+int cursorHideCounter = 0;
+SceneLight sceneLight;
+
+namespace {
+constexpr int kCursorHideFrames = 100;
+constexpr int kBackdropTessellation = 2;
+// Emitters draw their sheets this far from where they stand: well below and behind the fish.
+constexpr float kEmitterDrawOffset[3] = {5.0f, -45.0f, -60.0f};
+}  // namespace
+
+void FrameRenderer::setFixedState()
+{
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, sceneLight.ambient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, sceneLight.diffuse);
+    glLightfv(GL_LIGHT1, GL_POSITION, sceneLight.position);
+    glEnable(GL_LIGHT1);
+    glEnable(GL_COLOR_MATERIAL);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_BLEND);
+}
+
+void FrameRenderer::enableFog()
+{
+    const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glFogi(GL_FOG_MODE, GL_EXP);
+    glFogfv(GL_FOG_COLOR, white);
+    glFogf(GL_FOG_DENSITY, 0.5f);
+    glHint(GL_FOG_HINT, GL_DONT_CARE);
+    glFogf(GL_FOG_START, -10.0f);
+    glFogf(GL_FOG_END, 100.0f);
+    glEnable(GL_FOG);
+}
+
+void FrameRenderer::buildBackdrop(const TankBounds& tank)
+{
+    backdrop.buildGrid(tank, theSettings.backgroundMode);
+    backdrop.tessellation = kBackdropTessellation;
+    backdrop.listName = backdrop.draw();
+}
+
+BOOL FrameRenderer::renderFrame(TankScene& scene, int mode)
+{
+    scene.advanceRamp();
+    camera.apply();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    overlay.draw();
+    hideIdleCursor();
+    applyLighting();
+    wall.draw(theSettings, scene.tankBounds, backdropHidesWall(scene.tankBounds));
+    drawFish(scene, mode);
+    drawBackdrop();
+    drawMarker(scene, mode);
+    drawBubbles(scene);
+    glDisable(GL_LIGHTING);
+    drawFood(scene);
+
+    glFinish();
+    return ::SwapBuffers(wglGetCurrentDC());
+}
+
+void FrameRenderer::hideIdleCursor()
+{
+    if (cursorHideCounter >= kCursorHideFrames || ++cursorHideCounter == kCursorHideFrames)
+        ::SetCursor(nullptr);
+}
+
+void FrameRenderer::applyLighting()
+{
+    const float level = static_cast<float>(100 - theSettings.lightIntensity) * 0.01f;
+    for (int channel = 0; channel < 3; ++channel) {
+        sceneLight.ambient[channel] = level;
+        sceneLight.diffuse[channel] = level;
+    }
+    glLightfv(GL_LIGHT1, GL_AMBIENT, sceneLight.ambient);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, sceneLight.diffuse);
+    glEnable(GL_LIGHTING);
+}
+
+bool FrameRenderer::backdropShown() const
+{
+    return theSettings.backgroundMode == 0 && theSettings.showTerra != 0;
+}
+
+bool FrameRenderer::backdropHidesWall(const TankBounds& tank) const
+{
+    // The backdrop is drawn opaque after the wall (blending is off, or on with the initial
+    // one-zero function on the first frame) and passes the depth test wherever it lies nearer
+    // than what is there. Where it covers the whole screen in front of the wall, the wall's
+    // colour and depth are overwritten wherever the fish between them do not overwrite them
+    // first, and a fish behind the wall is behind the backdrop too: no pixel of the wall shows.
+    if (!backdropShown())
+        return false;
+    ScreenProjection view;
+    glGetDoublev(GL_MODELVIEW_MATRIX, view.modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, view.projection);
+    glGetIntegerv(GL_VIEWPORT, view.viewport);
+    Point3d wallCorners[4];
+    BackgroundWall::corners(tank, wallCorners);
+    return backdrop.hidesQuad(wallCorners, view);
+}
+
+void FrameRenderer::drawFish(TankScene& scene, int mode)
+{
+    // Kinds are worked out afresh every frame, so changed counts re-skin fish without moving them.
+    const FishKindRanges kinds(theSettings.fishCount);
+    const int swimming = kinds.swimmingCount(scene.fishRamp);
+    for (int i = 0; i < swimming; ++i) {
+        Fish& fish = scene.fish[i];
+        glPushMatrix();
+        glTranslatef(fish.x, fish.y, fish.z);
+        const int kind = kinds.kindOf(i);
+        if (kind >= 0) {
+            glBindTexture(GL_TEXTURE_2D, textures.fishTextures[kind]);
+            fish.drawAndAdvance();
+            scene.respondToFood(i, mode);
+            scene.pullFood(i);
+        }
+        glPopMatrix();
+        // A drawn fish reacts to the food a second time, outside its own matrix, before the
+        // collisions: each pull moves the pellet again, so a fish pulls twice per frame.
+        scene.respondToFood(i, mode);
+        scene.pullFood(i);
+        scene.resolveCollisions(i);
+    }
+}
+
+void FrameRenderer::drawBackdrop()
+{
+    if (!backdropShown())
+        return;
+    glBindTexture(GL_TEXTURE_2D, textures.backgroundTexture);
+    glPushMatrix();
+    backdrop.listName = backdrop.draw();
+    glPopMatrix();
+}
+
+void FrameRenderer::drawMarker(TankScene& scene, int mode)
+{
+    if (mode != ModeMarker || scene.fishRamp != kMaxFishCount)
+        return;
+    glPushMatrix();
+    scene.marker.drawAndGlide();
+    glPopMatrix();
+}
+
+void FrameRenderer::drawBubbles(TankScene& scene)
+{
+    // Bubbles add light: no fog, no depth test, source alpha onto what is there. Fog stays off
+    // from here on, and the blend function stays for every later use of blending.
+    glPushMatrix();
+    glDisable(GL_FOG);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    for (int e = 0; e < TankScene::kBubbleEmitters; ++e) {
+        glPushMatrix();
+        glTranslatef(scene.emitterPositions[e][0] + kEmitterDrawOffset[0],
+                     scene.emitterPositions[e][1] + kEmitterDrawOffset[1],
+                     scene.emitterPositions[e][2] + kEmitterDrawOffset[2]);
+        scene.bubbleEmitters[e].draw(kBubbleSettingMax - theSettings.bubbleCount);
+        glPopMatrix();
+    }
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+}
+
+void FrameRenderer::drawFood(TankScene& scene)
+{
+    for (FoodPellet& pellet : scene.food) {
+        if (!pellet.isActive())
+            continue;
+        glPushMatrix();
+        pellet.drawAndAdvance();
+        glPopMatrix();
+    }
+}

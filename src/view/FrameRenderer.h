@@ -1,0 +1,50 @@
+// The passes that draw one frame, in their fixed order, and the parts they draw with: the camera,
+// the start-up text, the background wall, the backdrop and the textures. The order matters: each
+// pass relies on the matrix, lighting, blending and depth state that the passes before it leave.
+#pragma once
+
+#include "environment/BackdropPatch.h"
+#include "environment/BackgroundWall.h"
+#include "view/SceneCamera.h"
+#include "view/SceneTextures.h"
+#include "view/TankScene.h"
+#include "view/TextOverlay.h"
+
+#include <windows.h>
+
+// Frames since the last mouse activity; the frame hides the cursor when it reaches 100.
+extern int cursorHideCounter;
+
+class FrameRenderer {
+public:
+    // Scene set-up's OpenGL state: texturing, smooth shading, the black clear colour, the depth
+    // test, light 1 (not yet lighting itself) with colour material, and blending.
+    static void setFixedState();
+    // The white haze of the first frame; the frame's additive pass switches fog off for good.
+    static void enableFog();
+    // Builds the backdrop's grid across the tank and draws it once, before its picture exists, as
+    // the frames will draw it later.
+    void buildBackdrop(const TankBounds& tank);
+
+    // Draws one frame of `scene` in the view's interaction `mode`, advancing everything that moves
+    // by one step, and presents it; returns the buffer swap's result.
+    BOOL renderFrame(TankScene& scene, int mode);
+
+    SceneCamera camera;        // projection, eye and viewport, from the screen size
+    TextOverlay overlay;       // the start-up text
+    BackgroundWall wall;       // the coloured wall behind everything
+    BackdropPatch backdrop;    // the curved picture wall behind the fish
+    SceneTextures textures;    // the backdrop picture and the fish skins
+
+private:
+    void hideIdleCursor();
+    void applyLighting();
+    bool backdropShown() const;
+    // Whether this frame's backdrop will cover every pixel the background wall would draw.
+    bool backdropHidesWall(const TankBounds& tank) const;
+    void drawFish(TankScene& scene, int mode);
+    void drawBackdrop();
+    void drawMarker(TankScene& scene, int mode);
+    void drawBubbles(TankScene& scene);
+    void drawFood(TankScene& scene);
+};

@@ -1,0 +1,18 @@
+// The frame's camera: a perspective frustum of the screen's shape, the eye 7 units in front of the
+// origin looking down -z, and the whole screen as the viewport. The screen size is read once, at
+// scene set-up; a window of any other size is drawn as if it filled the screen.
+#pragma once
+
+class SceneCamera {
+public:
+    // Takes the size of the screen the program starts on.
+    void measureScreen();
+
+    // Loads the projection, then the camera into the model-view matrix (left current), then sets
+    // the viewport.
+    void apply() const;
+
+    int screenWidth = 1680;     // screen size in pixels
+    int screenHeight = 1050;
+    float cameraZOffset = -5.0f;  // added to the eye's z
+};

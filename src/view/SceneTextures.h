@@ -1,0 +1,19 @@
+// The textures the frame's passes bind: the backdrop picture, one skin per fish kind, and the
+// blank target of the screen copy. Made at scene set-up, they live as long as the rendering context.
+#pragma once
+
+class SceneTextures {
+public:
+    // Two names more than there are fish kinds; the spare two stay without images.
+    static constexpr int kFishTextureCount = 17;
+
+    // Unpacks and loads the backdrop picture (mipmapped, pure black transparent) and the skins,
+    // leaving none of the unpacked files behind.
+    void loadPictures();
+    // Makes the blank screen-copy target and leaves it bound.
+    void createScreenCopyTarget();
+
+    unsigned backgroundTexture = 0;                   // the backdrop picture
+    unsigned fishTextures[kFishTextureCount] = {};    // skin k of fish kind k
+    unsigned screenCopyTexture = 0;                   // blank target of the screen copy
+};

@@ -1,0 +1,40 @@
+// The sound step of every frame tick: the built-in tune against the user's own music.
+#include "media/BuiltInMusic.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int starts = 0;
+int stops = 0;
+void countStart() { ++starts; }
+void countStop() { ++stops; }
+constexpr TuneSwitch kCountingTune{countStart, countStop};
+
+TEST(BuiltInMusicSupervision, StopsTheTuneOnEveryTickOfOwnMusicAndStartsItOnceAfter)
+{
+    starts = stops = 0;
+    ownMusicPlaying = true;
+    builtInSoundPending = false;
+    for (int tick = 0; tick < 3; ++tick)
+        superviseBuiltInMusic(kCountingTune);
+    EXPECT_EQ(stops, 3);
+    EXPECT_EQ(starts, 0);
+    EXPECT_TRUE(builtInSoundPending);
+
+    ownMusicPlaying = false;
+    for (int tick = 0; tick < 3; ++tick)
+        superviseBuiltInMusic(kCountingTune);
+    EXPECT_EQ(starts, 1) << "started on the first tick without own music, and only then";
+    EXPECT_EQ(stops, 3);
+    EXPECT_FALSE(builtInSoundPending);
+
+    ownMusicPlaying = true;
+    superviseBuiltInMusic(kCountingTune);
+    ownMusicPlaying = false;
+    superviseBuiltInMusic(kCountingTune);
+    EXPECT_EQ(starts, 2) << "own music that plays and stops again brings the tune back";
+    ownMusicPlaying = true;
+}
+
+}  // namespace
