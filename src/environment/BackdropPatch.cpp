@@ -11,6 +11,9 @@ namespace {
 
 constexpr double kBinomial[kBackdropGridSize] = {1, 5, 10, 10, 5, 1};
 constexpr double kRowHeights[kBackdropGridSize] = {39.0, 23.6, 8.2, -7.2, -22.6, -38.0};
+// The rows' heights suit a tank this tall; a taller tank (a screen taller than wide) stretches
+// them in proportion.
+constexpr double kRowsTankHeight = 50.0;
 constexpr double kWallDepth = -90.0;
 constexpr int kLeaningRows = 2;
 constexpr float kWobbleStep = 0.008f;
@@ -116,11 +119,12 @@ void BackdropPatch::buildGrid(const TankBounds& tank, int backgroundMode)
             wobbleRising = true;
     }
     const double width = static_cast<double>(tank.xMax) - tank.xMin;
+    const double heightScale = (static_cast<double>(tank.yMax) - tank.yMin) / kRowsTankHeight;
     for (int row = 0; row < kBackdropGridSize; ++row)
         for (int k = 0; k < kBackdropGridSize; ++k) {
             const double x = tank.xMin + k * width * 0.2;
             Point3d& point = controlPoints[row][k];
-            point.y = kRowHeights[row];
+            point.y = kRowHeights[row] * heightScale;
             if (row < kLeaningRows) {
                 // The top rows ripple front and back, alternating point by point.
                 point.x = x + wobble;

@@ -25,8 +25,9 @@ struct ScreenProjection {
 
 class BackdropPatch {
 public:
-    // Builds the control grid from the tank's width; the top two rows lean back and forth by a
-    // small offset that moves each time the grid is built with background mode 0 or 2.
+    // Builds the control grid across the tank's width, its rows stretched with the tank's height;
+    // the top two rows lean back and forth by a small offset that moves each time the grid is
+    // built with background mode 0 or 2.
     void buildGrid(const TankBounds& tank, int backgroundMode);
 
     // Draws the patch with the bound texture in immediate mode. Returns a fresh display-list name

@@ -7,5 +7,7 @@ struct TankBounds {
     float zMin = 0, zMax = 0;
 };
 
-// Bounds for a screen of the given size in pixels, widened by the margins every screen gets.
+// Bounds for a screen of the given size in pixels. A screen the tank was laid out for takes its
+// own bounds, widened by the margins every screen gets; any other screen takes the 4:3 tank grown
+// to its shape, so that the backdrop covers it from edge to edge.
 TankBounds tankBoundsForScreen(int width, int height);

@@ -230,6 +230,11 @@ def remove_ini():
         ini_path().unlink()
 
 
+def picture_fills_screen(path):
+    """The reef picture covers the whole screen: no block of it is black (bare wall or clear)."""
+    return all(sum(block) > 30 for block in block_colours(path, 16, 12))
+
+
 def copy_to_output(path, name):
     OUTPUT_DIR.mkdir(parents=True, exist_ok=True)
     shutil.copy(path, OUTPUT_DIR / name)
@@ -245,9 +250,10 @@ class SeparateSession:
     and a server belongs to one prefix. The prefix is kept between runs: making it takes seconds.
     """
 
-    def __init__(self, size, prefix):
+    def __init__(self, size, prefix, xvfb_options=()):
         self.size = size
         self.prefix = Path(prefix)
+        self.xvfb_options = list(xvfb_options)
         self.xvfb = None
         self.env = None
 
@@ -256,7 +262,7 @@ class SeparateSession:
         while Path(f"/tmp/.X11-unix/X{number}").exists() or Path(f"/tmp/.X{number}-lock").exists():
             number += 1
         self.xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", f"{self.size}x24",
-                                      "-nolisten", "tcp"],
+                                      "-nolisten", "tcp", *self.xvfb_options],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if not wait_until(Path(f"/tmp/.X11-unix/X{number}").exists, 10):
             raise RuntimeError(f"Xvfb did not start on :{number}")

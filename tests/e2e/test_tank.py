@@ -34,15 +34,11 @@ class TankTest(unittest.TestCase):
     def text_shows(self, path):
         return dark_fraction(path, TEXT_BOX) > TEXT_SHOWING
 
-    @staticmethod
-    def picture_fills_screen(path):
-        """The reef picture covers the whole screen: no block of it is black."""
-        return all(sum(block) > 30 for block in block_colours(path, 16, 12))
-
     def test_picture_fills_the_screen_and_the_text_goes_away_and_comes_back_with_f1(self):
         # Until the first frame is presented the screen is black, which would pass for text.
-        with_text = self.shot_until("tank-with-start-up-text",
-                                    lambda p: self.picture_fills_screen(p) and self.text_shows(p))
+        with_text = self.shot_until(
+            "tank-with-start-up-text",
+            lambda p: aquarium.picture_fills_screen(p) and self.text_shows(p))
         # Water above, sand below: the top is bluer than it is red, the bottom brighter.
         blocks = block_colours(with_text, 16, 12)
         top_row, bottom_row = blocks[:16], blocks[-16:]

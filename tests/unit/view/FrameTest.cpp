@@ -158,6 +158,62 @@ TEST_F(FrameTest, AFrameLooksFromSevenUnitsBackThroughAFrustumOfTheScreensShape)
         << "the viewport is the screen's, not the window's";
 }
 
+TEST(SceneCamera, OnATallScreenTheWidthKeepsItsHalfSideAndTheHeightGrows)
+{
+    GlTestContext gl;
+    ASSERT_TRUE(gl.ready());
+    SceneCamera camera;
+    camera.screenWidth = 768;
+    camera.screenHeight = 1024;
+    camera.apply();
+    expectMatrix(GL_PROJECTION_MATRIX, frustum(0.4, 0.4 * 1024 / 768, 1.0, 1000.0));
+    std::array<GLint, 4> viewport{};
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    EXPECT_EQ(viewport, (std::array<GLint, 4>{0, 0, 768, 1024}));
+}
+
+TEST(SceneCamera, TheBackdropFillsTheViewOfEveryScreenFromTallToTwoScreensWide)
+{
+    GlTestContext gl;
+    ASSERT_TRUE(gl.ready());
+    // Every shape but 1600 x 900, whose own listed tank falls a unit short at the sides.
+    const struct {
+        int width, height;
+    } screens[] = {{768, 1024},  {1080, 1920}, {800, 600},   {1024, 768},  {1280, 1024},
+                   {1280, 800},  {1440, 900},  {1680, 1050}, {1366, 768},  {1920, 1080},
+                   {2560, 1440}, {2560, 1080}, {3440, 1440}, {3840, 1080}, {3840, 2160}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(std::to_string(screen.width) + " x " + std::to_string(screen.height));
+        SceneCamera camera;
+        camera.screenWidth = screen.width;
+        camera.screenHeight = screen.height;
+        camera.apply();
+        ScreenProjection view{};
+        glGetDoublev(GL_MODELVIEW_MATRIX, view.modelview);
+        glGetDoublev(GL_PROJECTION_MATRIX, view.projection);
+        view.viewport[2] = screen.width;
+        view.viewport[3] = screen.height;
+
+        const TankBounds tank = tankBoundsForScreen(screen.width, screen.height);
+        BackdropPatch backdrop;
+        backdrop.buildGrid(tank, 0);
+        Point3d wall[4];
+        BackgroundWall::corners(tank, wall);
+        EXPECT_TRUE(backdrop.hidesQuad(wall, view));
+    }
+}
+
+TEST(TankScene, FoodDrawsFishOnlyInFeedModeAndElsewhereTheMarkStays)
+{
+    for (const int mode : {ModeNone, ModeTouch, ModeMarker, ModeScreenCopy, ModeFeed}) {
+        TankScene scene;
+        scene.fish[0].attracted = true;
+        scene.respondToFood(0, mode);
+        // With no food in the water, feed mode clears the mark; every other mode leaves it.
+        EXPECT_EQ(scene.fish[0].attracted, mode != ModeFeed) << "mode " << mode;
+    }
+}
+
 TEST_F(FrameTest, LightFollowsTheLightIntensitySetting)
 {
     const struct {
