@@ -51,8 +51,10 @@ void idleForRunner()
 // walls, boxes, then food and collisions, as the frame's fish pass runs them, without drawing.
 double fishStepMs()
 {
-    Fish fish[kMaxFishCount];
-    FoodPellet food[kFoodSlots];
+    // Static, not on the stack: there, where the arrays happened to fall against the rules' own
+    // locals doubled the figure, whatever the code.
+    static Fish fish[kMaxFishCount];
+    static FoodPellet food[kFoodSlots];
     placeFish(fish, tankBoundsForScreen(kWindowWidth, kWindowHeight));
     for (int p = 0; p < kPellets; ++p) {
         food[p].setActive(true);
