@@ -61,6 +61,9 @@ protected:                                                                      
 #define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_SETCURSOR()                                                                      \
+    AFX_MSG_ENTRY(WM_SETCURSOR, *pResult = OnSetCursor(reinterpret_cast<HWND>(wParam),         \
+                                                       LOWORD(lParam), HIWORD(lParam)))
 
 // Any message, with a handler of the form LRESULT handler(WPARAM, LPARAM).
 #define ON_MESSAGE(msg, handler) AFX_MSG_ENTRY(msg, *pResult = handler(wParam, lParam))

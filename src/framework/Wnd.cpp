@@ -1,5 +1,7 @@
 #include "framework/Wnd.h"
 
+#include "framework/Menu.h"
+
 #include <unordered_map>
 
 namespace {
@@ -26,6 +28,18 @@ thread_local CurrentMessage currentMessage{};
 bool isCtlColor(UINT message)
 {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
+// Hands an owner-drawn item of the tracked popup menu to its CMenu object.
+template <typename Handle>
+bool toTrackedMenu(Handle handle, LRESULT* pResult)
+{
+    CMenu* const menu = CMenu::TrackedMenu();
+    if (menu == nullptr)
+        return false;
+    handle(*menu);
+    *pResult = TRUE;
+    return true;
 }
 
 }  // namespace
@@ -221,16 +235,18 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case WM_NOTIFY:
         return OnNotify(wParam, lParam, pResult) != FALSE;
     case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlType != ODT_MENU &&
-            ReflectToChild(item->hwndItem, message, wParam, lParam, pResult))
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType == ODT_MENU)
+            return toTrackedMenu([item](CMenu& menu) { menu.DrawItem(item); }, pResult);
+        if (ReflectToChild(item->hwndItem, message, wParam, lParam, pResult))
             return true;
         break;
     }
     case WM_MEASUREITEM: {
-        const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
-        if (item->CtlType != ODT_MENU &&
-            ReflectToChild(::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID)), message, wParam,
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item->CtlType == ODT_MENU)
+            return toTrackedMenu([item](CMenu& menu) { menu.MeasureItem(item); }, pResult);
+        if (ReflectToChild(::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID)), message, wParam,
                            lParam, pResult))
             return true;
         break;

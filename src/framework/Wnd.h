@@ -94,6 +94,7 @@ protected:
     void OnLButtonDblClk(UINT, CPoint) { Default(); }
     void OnRButtonDown(UINT, CPoint) { Default(); }
     void OnRButtonUp(UINT, CPoint) { Default(); }
+    BOOL OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
 
 private:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
