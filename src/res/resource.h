@@ -13,3 +13,25 @@
 #define ID_EDIT_COPY 0xE122
 #define ID_EDIT_PASTE 0xE125
 #define ID_APP_EXIT 0xE141
+
+// Icons of the popup menu's commands (24 x 24), painted by the asset generator.
+#define IDI_MENU_EXIT 175
+#define IDI_MENU_FISH_COUNTS 180
+#define IDI_MENU_WATCH 190
+#define IDI_MENU_FEED 191
+#define IDI_MENU_TOUCH 192
+#define IDI_MENU_GROW 193
+#define IDI_MENU_SHRINK 194
+#define IDI_MENU_MARKER 195
+#define IDI_MENU_RIPPLE 196
+#define IDI_MENU_SETTINGS 197
+#define IDI_MENU_BACKGROUND 198
+#define IDI_MENU_MUSIC 199
+
+// Cursors of the interaction modes: the arrow with the mode's picture beside it.
+#define IDC_CURSOR_FEED 210
+#define IDC_CURSOR_TOUCH 211
+#define IDC_CURSOR_GROW 212
+#define IDC_CURSOR_SHRINK 213
+#define IDC_CURSOR_MARKER 214
+#define IDC_CURSOR_RIPPLE 215

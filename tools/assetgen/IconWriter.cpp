@@ -49,13 +49,17 @@ std::vector<std::uint8_t> iconImage(const Image& image)
     return out;
 }
 
-}  // namespace
+constexpr unsigned kIconType = 1;
+constexpr unsigned kCursorType = 2;
 
-bool writeIcon(const std::string& path, const std::vector<Image>& images)
+// The icon file format, shared by cursors, whose directory entries carry the hot spot where an
+// icon's carry its planes and bit count.
+bool writeIconFile(const std::string& path, const std::vector<Image>& images, unsigned type,
+                   unsigned hotX, unsigned hotY)
 {
     std::vector<std::uint8_t> out;
     put16(out, 0);
-    put16(out, 1);
+    put16(out, type);
     put16(out, static_cast<unsigned>(images.size()));
     std::vector<std::vector<std::uint8_t>> bodies;
     unsigned offset = 6 + 16 * static_cast<unsigned>(images.size());
@@ -65,8 +69,8 @@ bool writeIcon(const std::string& path, const std::vector<Image>& images)
         out.push_back(static_cast<std::uint8_t>(image.height() % 256));
         out.push_back(0);
         out.push_back(0);
-        put16(out, 1);
-        put16(out, 32);
+        put16(out, type == kIconType ? 1 : hotX);
+        put16(out, type == kIconType ? 32 : hotY);
         put32(out, static_cast<unsigned>(bodies.back().size()));
         put32(out, offset);
         offset += static_cast<unsigned>(bodies.back().size());
@@ -79,4 +83,17 @@ bool writeIcon(const std::string& path, const std::vector<Image>& images)
         return false;
     const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
     return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+bool writeIcon(const std::string& path, const std::vector<Image>& images)
+{
+    return writeIconFile(path, images, kIconType, 0, 0);
+}
+
+bool writeCursor(const std::string& path, const Image& image, int hotX, int hotY)
+{
+    return writeIconFile(path, {image}, kCursorType, static_cast<unsigned>(hotX),
+                         static_cast<unsigned>(hotY));
 }
