@@ -16,7 +16,6 @@ namespace {
 
 // A plain BMP file is at least its file header and one more byte.
 constexpr LONGLONG kPlainMinimumFileSize = 15;
-constexpr GLsizei kBlankTextureSide = 128;
 
 // Pixel transfers read and write exactly the row layout our buffers have (rows padded to
 // 4 bytes, nothing skipped), whatever pixel-store state other code left behind; the previous
@@ -171,14 +170,14 @@ bool LoadMipmappedBmpTexture(const char* path, GLuint* texture)
     }
 }
 
-GLuint CreateBlankTexture()
+GLuint CreateBlankTexture(GLsizei width, GLsizei height)
 {
     const GLuint texture = generateBoundTexture();
-    const std::vector<std::uint8_t> zeros(kBlankTextureSide * kBlankTextureSide * 4, 0);
+    const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(width) * height * 4, 0);
     {
         const PixelStoreScope pixelStore;
-        ::glTexImage2D(GL_TEXTURE_2D, 0, 4, kBlankTextureSide, kBlankTextureSide, 0, GL_RGBA,
-                       GL_UNSIGNED_BYTE, zeros.data());
+        ::glTexImage2D(GL_TEXTURE_2D, 0, 4, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                       zeros.data());
     }
     ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);

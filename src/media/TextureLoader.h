@@ -21,8 +21,10 @@ bool LoadBmpTexture(const char* path, GLuint* texture);
 // result says whether it got its images (see decodeMipmapBmp).
 bool LoadMipmappedBmpTexture(const char* path, GLuint* texture);
 
-// A new 128 x 128 RGBA texture whose texels are all zero, with linear filtering.
-GLuint CreateBlankTexture();
+// A new RGBA texture whose texels are all zero, with linear filtering; 128 x 128 unless a size is
+// given.
+constexpr GLsizei kBlankTextureSide = 128;
+GLuint CreateBlankTexture(GLsizei width = kBlankTextureSide, GLsizei height = kBlankTextureSide);
 
 // Side of a plain texture for an image side: the smallest power of two not below
 // min(imageSide, maxSide), and never 1 (a side of 1 becomes 2).

@@ -1,10 +1,60 @@
 #include "view/AquariumView.h"
 
 #include "media/BuiltInMusic.h"
+#include "res/resource.h"
 #include "settings/SettingsStore.h"
+#include "ui/OwnerDrawPopupMenu.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+
+#include <cstdlib>
+
+namespace {
+
+// What the popup menu offers: the fish counts first, exit last, and every mode between them.
+struct MenuCommand {
+    UINT id;
+    UINT icon;
+    const char* text;
+};
+constexpr MenuCommand kMenuCommands[] = {
+    {CommandFishSettings, IDI_MENU_FISH_COUNTS, "  Add/Delete Fish"},
+    {ModeNone, IDI_MENU_WATCH, "  Just Watch"},
+    {ModeFeed, IDI_MENU_FEED, "  Feed the Fish"},
+    {ModeTouch, IDI_MENU_TOUCH, "  Touch a Fish"},
+    {ModeZoomIn, IDI_MENU_GROW, "  Grow a Fish"},
+    {ModeZoomOut, IDI_MENU_SHRINK, "  Shrink a Fish"},
+    {ModeMarker, IDI_MENU_MARKER, "  Place the Marker"},
+    {ModeScreenCopy, IDI_MENU_RIPPLE, "  Ripple the Water"},
+    {CommandExit, IDI_MENU_EXIT, "  Exit"},
+};
+
+// How each mode shows itself: the pointer's picture, and a hint when it is chosen.
+struct ModeLook {
+    int mode;
+    UINT cursor;  // 0: the standard arrow
+    const char* hint;
+};
+constexpr ModeLook kModeLooks[] = {
+    {ModeNone, 0, "Watching - right-click for the menu"},
+    {ModeFeed, IDC_CURSOR_FEED, "Feeding - click in the water to drop food"},
+    {ModeTouch, IDC_CURSOR_TOUCH, "Touching - click a fish"},
+    {ModeZoomIn, IDC_CURSOR_GROW, "Growing - click a fish to make it bigger"},
+    {ModeZoomOut, IDC_CURSOR_SHRINK, "Shrinking - click a fish to make it smaller"},
+    {ModeMarker, IDC_CURSOR_MARKER, "Marker - click where it should go"},
+    {ModeScreenCopy, IDC_CURSOR_RIPPLE, "Ripples - click the water"},
+};
+
+const ModeLook* lookOf(int mode)
+{
+    for (const ModeLook& look : kModeLooks)
+        if (look.mode == mode)
+            return &look;
+    return nullptr;
+}
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(AquariumView, CWnd)
     ON_WM_CREATE()
@@ -15,7 +65,10 @@ BEGIN_MESSAGE_MAP(AquariumView, CWnd)
     ON_WM_DESTROY()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEMOVE()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 BOOL AquariumView::PreCreateWindow(CREATESTRUCTA& cs)
@@ -59,8 +112,9 @@ bool AquariumView::setUpScene()
     renderer.textures.loadPictures();
     // Read after the textures: a setting cannot change which textures exist.
     loadSettings();
+    renderer.setUpTerrain(scene.tankBounds);
     scene.setUpPopulation();
-    renderer.textures.createScreenCopyTarget();
+    renderer.setUpScreenCopy();
     scene.prepareFood();
     FrameRenderer::enableFog();
     return true;
@@ -77,6 +131,7 @@ void AquariumView::OnSize(UINT type, int cx, int cy)
     gluPerspective(45.0, static_cast<double>(cx) / cy, 0.1, 400.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    renderer.screenCopyEffect.setSize(cx, cy);
 }
 
 BOOL AquariumView::OnEraseBkgnd(HDC)
@@ -119,15 +174,80 @@ void AquariumView::tearDown()
 
 void AquariumView::OnLButtonDown(UINT flags, CPoint point)
 {
-    buttonDown = true;
+    click(point);
     CWnd::OnLButtonDown(flags, point);
+}
+
+void AquariumView::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    // The second press of a quick double click is a click of its own: another pellet, say.
+    click(point);
+    CWnd::OnLButtonDblClk(flags, point);
+}
+
+void AquariumView::click(CPoint point)
+{
+    interaction.click(point);
+    if (interaction.InteractionMode == ModeScreenCopy)
+        renderer.screenCopyEffect.addRipple(point.x, renderer.camera.screenHeight - point.y);
 }
 
 void AquariumView::OnLButtonUp(UINT flags, CPoint point)
 {
-    if (releaseConsumesClick(InteractionMode))
-        buttonDown = false;
+    if (releaseConsumesClick(interaction.InteractionMode))
+        interaction.buttonDown = false;
     CWnd::OnLButtonUp(flags, point);
+}
+
+void AquariumView::OnRButtonDown(UINT flags, CPoint point)
+{
+    OwnerDrawPopupMenu menu;
+    menu.CreatePopupMenu();
+    for (const MenuCommand& command : kMenuCommands)
+        menu.AppendItem(command.id, {command.icon, command.icon, command.text,
+                                     static_cast<int>(command.id) == interaction.InteractionMode});
+    cursorHideCounter = 0;
+    POINT screen = point;
+    ::ClientToScreen(m_hWnd, &screen);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, screen.x, screen.y, this);
+    CWnd::OnRButtonDown(flags, point);
+}
+
+BOOL AquariumView::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int command = LOWORD(wParam);
+    if (command == CommandExit) {
+        // Nothing is saved: every setting was written when it changed.
+        tearDown();
+        std::exit(0);
+    }
+    if (command == CommandFishSettings) {
+        cursorHideCounter = 0;
+        enterMode(ModeNone);
+    } else {
+        enterMode(command);
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+void AquariumView::enterMode(int mode)
+{
+    if (mode == interaction.InteractionMode)
+        return;
+    interaction.waitingClickCount = 0;  // clicks of the old mode are not the new one's
+    interaction.InteractionMode = mode;
+    if (const ModeLook* look = lookOf(mode))
+        renderer.overlay.showHint(look->hint);
+}
+
+BOOL AquariumView::OnSetCursor(HWND window, UINT hitTest, UINT message)
+{
+    const ModeLook* look = lookOf(interaction.InteractionMode);
+    if (hitTest == HTCLIENT && look != nullptr && look->cursor != 0) {
+        ::SetCursor(::LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(look->cursor)));
+        return TRUE;
+    }
+    return CWnd::OnSetCursor(window, hitTest, message);
 }
 
 void AquariumView::OnMouseMove(UINT flags, CPoint point)

@@ -7,7 +7,7 @@
 #include "view/FrameLoop.h"
 #include "view/FrameRenderer.h"
 #include "view/GlSurface.h"
-#include "view/InteractionMode.h"
+#include "view/Interaction.h"
 #include "view/TankScene.h"
 
 class AquariumView : public CWnd {
@@ -17,14 +17,17 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
     // Renders and presents one frame; returns the buffer swap's result.
-    BOOL renderFrame() { return renderer.renderFrame(scene, InteractionMode); }
+    BOOL renderFrame() { return renderer.renderFrame(scene, interaction); }
 
     TankScene& tankScene() { return scene; }
     const FrameRenderer& frameRenderer() const { return renderer; }
+    const Interaction& interactionState() const { return interaction; }
     int fishRampCount() const { return scene.fishRamp; }
     bool isOverlayVisible() const { return renderer.overlay.isVisible(); }
-    bool isButtonDown() const { return buttonDown; }
+    bool isButtonDown() const { return interaction.buttonDown; }
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);
@@ -35,7 +38,10 @@ protected:
     void OnDestroy();
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
+    BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
 
     DECLARE_MESSAGE_MAP()
 
@@ -48,11 +54,14 @@ private:
     void runTick(UINT_PTR id);
     // Releases the rendering context and the DC and stops the frame timer.
     void tearDown();
+    // A left click in the tank, whatever the mode asks of it.
+    void click(CPoint point);
+    // Makes `mode` the current one, with its cursor and, when it is new, a hint that names it.
+    void enterMode(int mode);
 
     GlSurface surface;          // the client DC and the rendering context
     FrameLoop frameLoop;        // the frame timer and the pacing of frames
     TankScene scene;            // the living things of the tank
     FrameRenderer renderer;     // the passes that draw a frame and what they draw with
-    bool buttonDown = false;    // left button pressed and not yet consumed by a pick
-    int InteractionMode = ModeNone;  // identifier of the last command that reached the view
+    Interaction interaction;    // the mode and the clicks waiting for the frame's picks
 };

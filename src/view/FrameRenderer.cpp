@@ -2,8 +2,9 @@
 
 #include "fish/School.h"
 #include "settings/SettingsStore.h"
-#include "view/InteractionMode.h"
+#include "view/Interaction.h"
 #include "view/SceneLight.h"
+#include "view/TankPicking.h"
 
 #include <GL/gl.h>
 
@@ -13,6 +14,9 @@ SceneLight sceneLight;
 namespace {
 constexpr int kCursorHideFrames = 100;
 constexpr int kBackdropTessellation = 2;
+constexpr int kTerrainRelief = 1;
+// The ripple's square is stretched to half this tall (and as wide as the screen's shape asks).
+constexpr double kRippleHalfSide = 1.01;
 // Emitters draw their sheets this far from where they stand: well below and behind the fish.
 constexpr float kEmitterDrawOffset[3] = {5.0f, -45.0f, -60.0f};
 }  // namespace
@@ -53,8 +57,21 @@ void FrameRenderer::buildBackdrop(const TankBounds& tank)
     backdrop.listName = backdrop.draw();
 }
 
-BOOL FrameRenderer::renderFrame(TankScene& scene, int mode)
+void FrameRenderer::setUpTerrain(const TankBounds& tank)
 {
+    terrain.setUp(static_cast<int>(tank.xMax - tank.xMin), static_cast<int>(-tank.zMin),
+                  kTerrainRelief);
+}
+
+void FrameRenderer::setUpScreenCopy()
+{
+    textures.createScreenCopyTarget(camera.screenWidth, camera.screenHeight);
+    screenCopyEffect.setSize(camera.screenWidth, camera.screenHeight);
+}
+
+BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
+{
+    const int mode = interaction.InteractionMode;
     scene.advanceRamp();
     camera.apply();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -69,6 +86,12 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, int mode)
     drawBubbles(scene);
     glDisable(GL_LIGHTING);
     drawFood(scene);
+    if (picksPositions(mode))
+        runModeBlock(scene, interaction);
+    if (picksFish(mode))
+        runFishPick(scene, interaction);
+    if (mode == ModeScreenCopy)
+        drawScreenRipple();
 
     glFinish();
     return ::SwapBuffers(wglGetCurrentDC());
@@ -178,6 +201,19 @@ void FrameRenderer::drawBubbles(TankScene& scene)
     }
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+}
+
+void FrameRenderer::drawScreenRipple()
+{
+    // The copy stands where its square, stretched to the screen's shape, fills the view exactly.
+    const double distance = kRippleHalfSide / SceneCamera::kNearHalfSide;
+    float halfWidth, halfHeight;
+    camera.halfExtentsAt(distance, halfWidth, halfHeight);
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, static_cast<float>(camera.eyeZ() - distance));
+    screenCopyEffect.draw(textures.screenCopyTexture, textures.screenCopyWidth,
+                          textures.screenCopyHeight, halfWidth, halfHeight);
     glPopMatrix();
 }
 

@@ -5,6 +5,9 @@
 
 #include "environment/BackdropPatch.h"
 #include "environment/BackgroundWall.h"
+#include "environment/RippleGrid.h"
+#include "environment/TerrainLayers.h"
+#include "view/Interaction.h"
 #include "view/SceneCamera.h"
 #include "view/SceneTextures.h"
 #include "view/TankScene.h"
@@ -26,15 +29,24 @@ public:
     // the frames will draw it later.
     void buildBackdrop(const TankBounds& tank);
 
-    // Draws one frame of `scene` in the view's interaction `mode`, advancing everything that moves
-    // by one step, and presents it; returns the buffer swap's result.
-    BOOL renderFrame(TankScene& scene, int mode);
+    // Sets up the sea floor for the tank's width and depth. It is not drawn: wherever it stands,
+    // it hides more of the reef picture than it adds (tests/judged/sea-floor-layers.jpg).
+    void setUpTerrain(const TankBounds& tank);
+    // Makes the screen-copy target and gives the ripple effect the picture's size.
+    void setUpScreenCopy();
+
+    // Draws one frame of `scene` in the view's interaction mode, advancing everything that moves
+    // by one step, runs the picks the mode and the waiting clicks ask for, and presents the frame;
+    // returns the buffer swap's result.
+    BOOL renderFrame(TankScene& scene, Interaction& interaction);
 
     SceneCamera camera;        // projection, eye and viewport, from the screen size
     TextOverlay overlay;       // the start-up text
     BackgroundWall wall;       // the coloured wall behind everything
     BackdropPatch backdrop;    // the curved picture wall behind the fish
     SceneTextures textures;    // the backdrop picture and the fish skins
+    TerrainLayers terrain;     // the sea floor's mesh and the layers' textures
+    RippleGrid screenCopyEffect;  // the picture copied and rippled in the ripple mode
 
 private:
     void hideIdleCursor();
@@ -47,4 +59,5 @@ private:
     void drawMarker(TankScene& scene, int mode);
     void drawBubbles(TankScene& scene);
     void drawFood(TankScene& scene);
+    void drawScreenRipple();
 };

@@ -4,9 +4,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+
 namespace {
-// Half the frustum's shorter side at the near plane.
-constexpr double kNearHalfSide = 0.4;
 constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 1000.0;
 // The eye's base z, before the offset, and the point it looks at.
@@ -18,6 +18,19 @@ void SceneCamera::measureScreen()
 {
     screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+}
+
+double SceneCamera::eyeZ() const
+{
+    return cameraZOffset + kEyeBaseZ;
+}
+
+void SceneCamera::halfExtentsAt(double distance, float& halfWidth, float& halfHeight) const
+{
+    const double shorter = kNearHalfSide * distance;
+    const double aspect = static_cast<double>(screenWidth) / screenHeight;
+    halfWidth = static_cast<float>(shorter * std::max(1.0, aspect));
+    halfHeight = static_cast<float>(shorter * std::max(1.0, 1.0 / aspect));
 }
 
 void SceneCamera::apply() const
@@ -35,7 +48,7 @@ void SceneCamera::apply() const
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(0.0, 0.0, cameraZOffset + kEyeBaseZ, 0.0, 0.0, kLookAtZ, 0.0, 1.0, 0.0);
+    gluLookAt(0.0, 0.0, eyeZ(), 0.0, 0.0, kLookAtZ, 0.0, 1.0, 0.0);
 
     glViewport(0, 0, screenWidth, screenHeight);
 }

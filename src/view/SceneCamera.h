@@ -5,12 +5,20 @@
 
 class SceneCamera {
 public:
+    // Half the view's shorter side at one unit in front of the eye.
+    static constexpr double kNearHalfSide = 0.4;
+
     // Takes the size of the screen the program starts on.
     void measureScreen();
 
     // Loads the projection, then the camera into the model-view matrix (left current), then sets
     // the viewport.
     void apply() const;
+
+    // Where the eye stands on the z axis.
+    double eyeZ() const;
+    // Half the width and half the height of what the eye sees `distance` units in front of it.
+    void halfExtentsAt(double distance, float& halfWidth, float& halfHeight) const;
 
     int screenWidth = 1680;     // screen size in pixels
     int screenHeight = 1050;

@@ -9,6 +9,15 @@ namespace {
 constexpr WORD kBackdropPictureId = 154;
 constexpr char kBackdropPictureName[] = "BackGround0";
 constexpr WORD kFirstFishSkinId = 10000;
+
+int powerOfTwoAtLeast(int side)
+{
+    int power = 1;
+    while (power < side)
+        power *= 2;
+    return power;
+}
+
 }  // namespace
 
 void SceneTextures::loadPictures()
@@ -21,8 +30,12 @@ void SceneTextures::loadPictures()
     }
 }
 
-void SceneTextures::createScreenCopyTarget()
+void SceneTextures::createScreenCopyTarget(int pictureWidth, int pictureHeight)
 {
-    screenCopyTexture = CreateBlankTexture();
+    // Every frame is copied into it whole, so it takes the whole picture, not the 128 x 128 that
+    // an unsized blank texture has.
+    screenCopyWidth = powerOfTwoAtLeast(pictureWidth);
+    screenCopyHeight = powerOfTwoAtLeast(pictureHeight);
+    screenCopyTexture = CreateBlankTexture(screenCopyWidth, screenCopyHeight);
     glBindTexture(GL_TEXTURE_2D, screenCopyTexture);
 }

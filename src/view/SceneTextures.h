@@ -10,10 +10,13 @@ public:
     // Unpacks and loads the backdrop picture (mipmapped, pure black transparent) and the skins,
     // leaving none of the unpacked files behind.
     void loadPictures();
-    // Makes the blank screen-copy target and leaves it bound.
-    void createScreenCopyTarget();
+    // Makes the blank screen-copy target, the smallest power-of-two texture that holds a picture
+    // of the given size, and leaves it bound.
+    void createScreenCopyTarget(int pictureWidth, int pictureHeight);
 
     unsigned backgroundTexture = 0;                   // the backdrop picture
     unsigned fishTextures[kFishTextureCount] = {};    // skin k of fish kind k
     unsigned screenCopyTexture = 0;                   // blank target of the screen copy
+    int screenCopyWidth = 0;                          // its size in texels
+    int screenCopyHeight = 0;
 };

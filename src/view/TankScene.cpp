@@ -2,7 +2,7 @@
 
 #include "fish/School.h"
 #include "settings/SettingsStore.h"
-#include "view/InteractionMode.h"
+#include "view/Interaction.h"
 
 namespace {
 
@@ -28,6 +28,7 @@ void TankScene::setUpPopulation()
     }
     placeFish(fish, tankBounds);
     marker.place(kMarkerHome[0], kMarkerHome[1], kMarkerHome[2]);
+    pickingBars.place(tankBounds);
 }
 
 void TankScene::prepareFood()

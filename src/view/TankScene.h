@@ -9,13 +9,15 @@
 #include "fish/Marker.h"
 #include "settings/AquariumSettings.h"
 #include "tank/TankBounds.h"
+#include "view/PickingBars.h"
 
 class TankScene {
 public:
     static constexpr int kBubbleEmitters = 3;
 
     // Stands the bubble emitters below the tank and lets their bubbles rise a while, places the
-    // fish and the marker, all inside `tankBounds`. Needs a current rendering context.
+    // fish, the marker and the picking bars, all inside `tankBounds`. Needs a current rendering
+    // context.
     void setUpPopulation();
     // Readies every food slot: its motion, its geometry, its texture.
     void prepareFood();
@@ -44,4 +46,7 @@ public:
     float emitterPositions[kBubbleEmitters][3] = {};  // where each emitter stands
     Marker marker;                                    // where the last click in marker mode went
     FoodPellet food[kFoodSlots];                      // the pellet slots
+
+    PickingBars pickingBars;  // what clicks are picked against
+    PickState pickState;      // where the last click went in the tank
 };

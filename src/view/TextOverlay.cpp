@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +20,19 @@ struct OverlayLine {
     float x, y, z;
     const char* text;
 };
+
+// The text is pale over a dark shadow a little down and to the right, so it reads on the bright
+// and the dark parts of any picture alike.
+constexpr float kTextColour[3] = {0.93f, 0.97f, 1.0f};
+constexpr float kShadowColour[3] = {0.02f, 0.05f, 0.10f};
+constexpr float kShadowOffset[3] = {0.07f, -0.07f, -0.05f};
+
+// A hint stands centred above the middle of the tank for a few seconds and fades in its last
+// second.
+constexpr float kHintHeight = 11.0f;
+constexpr float kHintDepth = -60.0f;
+constexpr int kHintFrames = 200;
+constexpr int kHintFadeFrames = 60;
 
 constexpr OverlayLine kLines[] = {
     {-5.5f, 2.0f, -60.0f, "Free Bluereef Screensaver 1.0"},
@@ -66,12 +80,56 @@ void TextOverlay::draw()
         overlayVisible = false;
         overlayFrameCounter = 0;
     }
-    if (!overlayVisible)
+    const bool hintShown = hintFramesLeft > 0;
+    if (!overlayVisible && !hintShown)
         return;
-    for (const OverlayLine& line : kLines) {
-        glPushMatrix();
-        glTranslatef(line.x, line.y, line.z);
-        print("%s", line.text);
-        glPopMatrix();
+
+    // The text draws with its own state, whatever the passes before it left.
+    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_FOG);
+    if (overlayVisible)
+        for (const OverlayLine& line : kLines)
+            printLegibly(line.x, line.y, line.z, line.text, 1.0f);
+    if (hintShown) {
+        const float opacity = std::min(1.0f, static_cast<float>(hintFramesLeft) / kHintFadeFrames);
+        printLegibly(-textWidth(hint) / 2, kHintHeight, kHintDepth, hint, opacity);
+        --hintFramesLeft;
     }
+    glPopAttrib();
+}
+
+void TextOverlay::showHint(const char* text)
+{
+    std::snprintf(hint, sizeof hint, "%s", text);
+    hintFramesLeft = kHintFrames;
+}
+
+void TextOverlay::printLegibly(float x, float y, float z, const char* text, float opacity)
+{
+    if (opacity < 1.0f) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    } else {
+        glDisable(GL_BLEND);
+    }
+    glPushMatrix();
+    glTranslatef(x + kShadowOffset[0], y + kShadowOffset[1], z + kShadowOffset[2]);
+    glColor4f(kShadowColour[0], kShadowColour[1], kShadowColour[2], opacity);
+    print("%s", text);
+    glPopMatrix();
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    glColor4f(kTextColour[0], kTextColour[1], kTextColour[2], opacity);
+    print("%s", text);
+    glPopMatrix();
+}
+
+float TextOverlay::textWidth(const char* text) const
+{
+    float width = 0;
+    for (const char* c = text; *c != '\0'; ++c)
+        width += glyphMetrics[static_cast<unsigned char>(*c)].gmfCellIncX;
+    return width;
 }

@@ -108,13 +108,13 @@ def pixel(path, x, y):
                  for v in values[:3])
 
 
-def dark_fraction(path, box):
-    """The share of pixels in box (x, y, width, height) that are black or nearly so."""
+def light_fraction(path, box):
+    """The share of pixels in box (x, y, width, height) that are white or nearly so."""
     x, y, width, height = box
     text = subprocess.run(["convert", str(path), "-crop", f"{width}x{height}+{x}+{y}", "+repage",
-                           "-colorspace", "gray", "-threshold", "6%", "-format", "%[fx:mean]",
+                           "-colorspace", "gray", "-threshold", "80%", "-format", "%[fx:mean]",
                            "info:-"], capture_output=True, text=True, check=True).stdout
-    return 1.0 - float(text)
+    return float(text)
 
 
 def block_colours(path, columns, rows):

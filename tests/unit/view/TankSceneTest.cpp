@@ -1,7 +1,7 @@
 // The rules the scene applies between its living things, apart from drawing.
 #include "view/TankScene.h"
 
-#include "view/InteractionMode.h"
+#include "view/Interaction.h"
 
 #include <gtest/gtest.h>
 
