@@ -3,6 +3,7 @@
 #include "fish/School.h"
 #include "settings/SettingsStore.h"
 #include "view/Interaction.h"
+#include "view/KeptColour.h"
 #include "view/SceneLight.h"
 #include "view/TankPicking.h"
 
@@ -15,6 +16,7 @@ namespace {
 constexpr int kCursorHideFrames = 100;
 constexpr int kBackdropTessellation = 2;
 constexpr int kTerrainRelief = 1;
+constexpr float kMarkerColour[3] = {1.0f, 0.85f, 0.3f};
 // The ripple's square is stretched to half this tall (and as wide as the screen's shape asks).
 constexpr double kRippleHalfSide = 1.01;
 // Emitters draw their sheets this far from where they stand: well below and behind the fish.
@@ -177,9 +179,15 @@ void FrameRenderer::drawMarker(TankScene& scene, int mode)
 {
     if (mode != ModeMarker || scene.fishRamp != kMaxFishCount)
         return;
+    // A plain golden cone, lit like the fish, whatever texture and colour they left behind.
+    const KeptColour keptColour;
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glColor3fv(kMarkerColour);
     glPushMatrix();
     scene.marker.drawAndGlide();
     glPopMatrix();
+    glPopAttrib();
 }
 
 void FrameRenderer::drawBubbles(TankScene& scene)

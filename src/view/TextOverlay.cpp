@@ -1,6 +1,7 @@
 #include "view/TextOverlay.h"
 
 #include "res/ProductInfo.h"
+#include "view/KeptColour.h"
 
 #include <GL/gl.h>
 
@@ -84,8 +85,10 @@ void TextOverlay::draw()
     if (!overlayVisible && !hintShown)
         return;
 
-    // The text draws with its own state, whatever the passes before it left.
-    glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
+    // The text draws with its own state, whatever the passes before it left, and leaves theirs
+    // as it was.
+    const KeptColour keptColour;
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
     glDisable(GL_FOG);

@@ -12,6 +12,8 @@ import tempfile
 import time
 from pathlib import Path
 
+import numpy
+
 EXE = os.environ.get("BLUEREEF_EXE", "")
 WINPROBE = os.environ.get("WINPROBE_EXE", "")
 OUTPUT_DIR = Path(os.environ.get("BLUEREEF_TEST_OUTPUT", "/tmp/bluereef-test-output"))
@@ -26,6 +28,18 @@ WS_CHILD = 0x40000000
 WS_VISIBLE = 0x10000000
 WS_EX_CLIENTEDGE = 0x00000200
 AFX_IDW_PANE_FIRST = 59648
+
+# The popup menu: owner-drawn items 48 pixels high below a 3-pixel frame, in this order.
+MENU_AT = (300, 120)
+MENU_ITEMS = ["fish counts", "watch", "feed", "touch", "grow", "shrink", "marker", "ripple",
+              "exit"]
+MENU_ITEM_HEIGHT = 48
+MENU_FRAME = 3
+
+
+def menu_item_centre(item, at=MENU_AT):
+    """Where to click item number `item` of a menu opened at `at`: the middle of its caption."""
+    return at[0] + MENU_FRAME + 80, at[1] + MENU_FRAME + MENU_ITEM_HEIGHT * item + 24
 
 
 def require_session():
@@ -189,6 +203,25 @@ class Aquarium:
         self.focus()
         subprocess.run(["xdotool", "key", *keys], check=True, timeout=20, env=self.env)
 
+    def click(self, x, y, button=1, hold=0.15):
+        """Presses and releases a mouse button at screen point (x, y), holding it as long as a
+        person does: a frame sees the button down before it goes up."""
+        def xdotool(*args):
+            subprocess.run(["xdotool", *args], check=True, timeout=20, env=self.env)
+
+        xdotool("mousemove", str(x), str(y))
+        time.sleep(0.05)
+        xdotool("mousedown", str(button))
+        time.sleep(hold)
+        xdotool("mouseup", str(button))
+
+    def choose(self, item, at=MENU_AT):
+        """Opens the popup menu with a right click at `at` and chooses its item number `item`."""
+        self.click(*at, button=3)
+        time.sleep(0.5)
+        self.click(*menu_item_centre(item, at))
+        time.sleep(0.3)
+
     def wait_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)
 
@@ -238,6 +271,23 @@ def picture_fills_screen(path):
 def copy_to_output(path, name):
     OUTPUT_DIR.mkdir(parents=True, exist_ok=True)
     shutil.copy(path, OUTPUT_DIR / name)
+
+
+def pixels(path):
+    """A screenshot as an array of rows of (r, g, b), 0..255."""
+    raw = subprocess.run(["convert", str(path), "-depth", "8", "rgb:-"], capture_output=True,
+                         check=True).stdout
+    size = subprocess.run(["identify", "-format", "%w %h", str(path)], capture_output=True,
+                          text=True, check=True).stdout.split()
+    width, height = int(size[0]), int(size[1])
+    return numpy.frombuffer(raw, dtype=numpy.uint8).reshape(height, width, 3).astype(numpy.int32)
+
+
+def write_settings(fish_counts, bubbles=True):
+    """An INI with these fish counts; without bubbles the empty tank is a still picture."""
+    lines = ["[Aquarium Settings]", f"QIPAONUM={100 if bubbles else 110}", "[Fish Number]"]
+    lines += [f"Fish{kind}={count}" for kind, count in enumerate(fish_counts)]
+    ini_path().write_text("\r\n".join(lines) + "\r\n", encoding="latin-1")
 
 
 REPO_ROOT = Path(__file__).resolve().parents[2]

@@ -1,12 +1,11 @@
 """The fish as a user sees them: several kinds swimming in front of the reef, none when every
 count is 0, and the skin of the one kind that is asked for."""
-import subprocess
 import unittest
 
 import numpy
 
 import aquarium
-from aquarium import Aquarium, ini_path, screenshot, wait_until
+from aquarium import Aquarium, screenshot, wait_until
 
 KINDS = 15
 BLUE_TANG, YELLOW_TANG, CORAL_GROUPER = 1, 2, 8
@@ -25,14 +24,7 @@ FISH_PIXELS = 25
 
 
 def pixels(path):
-    raw = subprocess.run(["convert", str(path), "-depth", "8", "rgb:-"], capture_output=True,
-                         check=True).stdout
-    return numpy.frombuffer(raw, dtype=numpy.uint8).reshape(-1, 3).astype(numpy.int32)
-
-
-def write_fish_counts(counts):
-    lines = ["[Fish Number]"] + [f"Fish{kind}={count}" for kind, count in enumerate(counts)]
-    ini_path().write_text("\r\n".join(lines) + "\r\n", encoding="latin-1")
+    return aquarium.pixels(path).reshape(-1, 3)
 
 
 def pixels_of(colour, shot, empty):
@@ -52,7 +44,7 @@ class FishTest(unittest.TestCase):
     def run_tank(counts, name, look, timeout=30):
         """Starts the aquarium with these fish counts, hides the start-up text and screenshots
         until look(path) gives a result; returns that result (None when it never did)."""
-        write_fish_counts(counts)
+        aquarium.write_settings(counts)
         app = Aquarium().start()
         try:
             app.wait_for_window()

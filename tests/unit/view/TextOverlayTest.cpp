@@ -125,4 +125,31 @@ TEST_F(TextOverlayTest, PrinterIgnoresANullFormatAndCutsLongTextSafely)
     EXPECT_GT(advanceOf(std::string(255, 'I')), advanceOf(std::string(254, 'I')));
 }
 
+TEST_F(TextOverlayTest, TextIsPaleOverADarkShadowAndLeavesColourAndMaterialAsTheyWere)
+{
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(0.2f, 0.3f, 0.4f, 1.0f);  // also the material, through colour material
+    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glPushMatrix();
+    glScalef(4, 4, 1);  // the text large enough to fill pixels
+    overlay.draw();
+    glPopMatrix();
+    glFinish();
+    std::vector<unsigned char> rgb(kSide * kSide * 3);
+    glReadPixels(0, 0, kSide, kSide, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    const auto count = [&](auto test) { return std::count_if(rgb.begin(), rgb.end(), test); };
+    EXPECT_GT(count([](unsigned char c) { return c > 230; }), 30) << "pale text";
+    EXPECT_GT(count([](unsigned char c) { return c < 40; }), 30) << "a dark shadow";
+
+    float colour[4], material[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, material);
+    EXPECT_FLOAT_EQ(colour[0], 0.2f);
+    EXPECT_FLOAT_EQ(material[0], 0.2f) << "the passes after the text keep their material";
+    EXPECT_FLOAT_EQ(material[2], 0.4f);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+}
+
 }  // namespace
