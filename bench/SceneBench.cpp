@@ -1,6 +1,7 @@
-// scene_bench.exe [batches] [frames per batch]: hosts the real aquarium view in a 1024 x 768 popup
-// window and renders its frames back to back, with no timer and no pacing, as fast as the driver
-// presents them. It reports on standard output, one line at a time:
+// scene_bench.exe [batches] [frames per batch] [mode]: hosts the real aquarium view in a 1024 x 768
+// popup window and renders its frames back to back, with no timer and no pacing, as fast as the
+// driver presents them, in one of the interaction modes (see kBenchModes; watching by default). It
+// reports on standard output, one line at a time:
 //   first-frame <clock ms>                          once the first frame has been presented
 //   batch <n> <frames> <render ms> <clock ms>       after each batch of frames
 //   fish-steps <ms per frame>                       the swimming rules of 50 fish alone
@@ -10,9 +11,11 @@
 #include "framework/WinApp.h"
 #include "view/AquariumView.h"
 #include "view/FramePacer.h"
+#include "view/Interaction.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -72,6 +75,41 @@ double fishStepMs()
     return (FramePacer::nowMs() - startMs) / kFishStepFrames;
 }
 
+// The modes a batch can run in: the command that enters the mode, and how often a click lands in
+// the middle of the tank (0: never), held down over one frame as a person's click is.
+struct BenchMode {
+    const char* name;
+    int command;
+    int framesPerClick;
+};
+constexpr BenchMode kBenchModes[] = {
+    {"watch", ModeNone, 0},           // the tank as it runs by itself
+    {"feed", ModeFeed, 0},            // feed mode with no click waiting: the bars drift
+    {"feed-clicks", ModeFeed, 1},     // a click picked every frame (once 20 pellets swim, used up)
+    {"touch-clicks", ModeTouch, 1},   // a fish pick every frame, through up to 50 fish
+    {"ripple", ModeScreenCopy, 30},   // the copied and rippled picture, a new ripple every 30 frames
+};
+
+const BenchMode* benchMode(const char* name)
+{
+    for (const BenchMode& mode : kBenchModes)
+        if (std::strcmp(mode.name, name) == 0)
+            return &mode;
+    return nullptr;
+}
+
+// One frame of the batch, with the mode's click pressed before it and released after it.
+void renderFrame(AquariumView& view, const BenchMode& mode, int frame)
+{
+    const bool click = mode.framesPerClick > 0 && frame % mode.framesPerClick == 0;
+    const LPARAM middle = MAKELPARAM(kWindowWidth / 2, kWindowHeight / 2);
+    if (click)
+        view.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    view.renderFrame();
+    if (click)
+        view.SendMessage(WM_LBUTTONUP, 0, middle);
+}
+
 int countArgument(int argc, char* argv[], int index, int fallback)
 {
     return argc > index ? std::atoi(argv[index]) : fallback;
@@ -83,8 +121,10 @@ int main(int argc, char* argv[])
 {
     const int batches = countArgument(argc, argv, 1, kDefaultBatches);
     const int framesPerBatch = countArgument(argc, argv, 2, kDefaultFramesPerBatch);
-    if (batches < 1 || framesPerBatch < 1) {
-        std::fprintf(stderr, "usage: scene_bench [batches] [frames per batch]\n");
+    const BenchMode* mode = benchMode(argc > 3 ? argv[3] : kBenchModes[0].name);
+    if (batches < 1 || framesPerBatch < 1 || mode == nullptr) {
+        std::fprintf(stderr, "usage: scene_bench [batches] [frames per batch] "
+                             "[watch|feed|feed-clicks|touch-clicks|ripple]\n");
         return 2;
     }
     // The view sizes its projection and viewport by the screen, not by its window.
@@ -117,12 +157,13 @@ int main(int argc, char* argv[])
         view.renderFrame();
     for (int p = 0; p < kPellets; ++p)
         view.tankScene().dropFood(static_cast<float>(p * 10 - 20), 0.0f);
+    view.SendMessage(WM_COMMAND, static_cast<WPARAM>(mode->command));
     idleForRunner();
 
     for (int batch = 1; batch <= batches; ++batch) {
         const double startMs = FramePacer::nowMs();
         for (int frame = 0; frame < framesPerBatch; ++frame)
-            view.renderFrame();
+            renderFrame(view, *mode, frame);
         const double endMs = FramePacer::nowMs();
         std::printf("batch %d %d %.3f %.3f\n", batch, framesPerBatch, endMs - startMs, endMs);
         idleForRunner();

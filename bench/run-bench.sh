@@ -6,7 +6,8 @@
 #    helper processes) together with the X server, which receives every buffer swap: median and
 #    spread over the batches, and the X server's share;
 #  - the wall-clock milliseconds per frame.
-# Usage: bench/run-bench.sh [batches] [frames per batch]    (default: 20 batches of 50 frames)
+# Usage: bench/run-bench.sh [batches] [frames per batch] [mode]
+#   (default: 20 batches of 50 frames, watching; the modes are scene_bench's)
 # BLUEREEF_BUILD_DIR picks the build directory (default: build/).
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR
@@ -14,6 +15,7 @@ source "$(dirname "$0")/bench-session.sh"
 
 batches=${1:-20}
 frames_per_batch=${2:-50}
+mode=${3:-watch}
 # A report line this late means the bench is stuck, behind a message box for instance.
 line_timeout_s=120
 
@@ -33,7 +35,7 @@ echo "Scene as built from $(git -C "$bench_repo" describe --always --dirty)"
 
 launched_us=${EPOCHREALTIME/./}
 exec {bench_out}< <(vblank_mode=0 exec wine "$bench_build/bench/scene_bench.exe" "$batches" \
-  "$frames_per_batch" 2>"$work/errors")
+  "$frames_per_batch" "$mode" 2>"$work/errors")
 bench_pid=$!
 
 fail() {
@@ -75,7 +77,7 @@ fish_steps_ms=${words[1]}
 wait "$bench_pid" || fail "scene_bench failed"
 
 echo
-echo "$batches batches of $frames_per_batch frames at 1024 x 768, uncapped: 50 fish, bubbles, pellets"
+echo "$batches batches of $frames_per_batch frames at 1024 x 768, uncapped, $mode: 50 fish, bubbles, pellets"
 echo "Process start to first presented frame: $first_frame_ms ms"
 echo "CPU ms per frame, Wine session + X server: $(summarize < "$work/cpu")"
 echo "  over all $total_frames frames: $(ticks_to_ms "$total_ticks" "$total_frames")"

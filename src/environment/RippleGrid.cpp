@@ -21,6 +21,7 @@ constexpr double kStrength = 0.4;
 constexpr double kWavePeriod = 114.0;
 constexpr double kWaveDamping = 0.004258;
 constexpr double kWaveTail = 0.01856;
+constexpr double kWaveCrest = 0.1;
 constexpr int kWaveTailPhase = 254;
 // A ripple lives long enough to cross the picture: its farthest corner's distance, in grid units
 // scaled to pixels, plus a margin, over the wave's speed.
@@ -85,6 +86,8 @@ void RippleGrid::setSize(int screenWidth, int screenHeight)
         rippleLifeOf[slot] = 0;
         rippleAgeOf[slot] = diagonal + kWavePhases;  // long past any wave
     }
+    movedLow[0] = movedLow[1] = kGridPoints;
+    movedHigh[0] = movedHigh[1] = -1;
     for (int n = 0; n < kGridPoints; ++n)
         for (int c = 0; c < kGridPoints; ++c) {
             GridPoint& p = points[n][c];
@@ -122,15 +125,37 @@ void RippleGrid::addRipple(int x, int y)
 void RippleGrid::draw(unsigned texture, int textureWidth, int textureHeight, float stretchX,
                       float stretchY)
 {
+    // A cell whose corners are all at rest would copy its pixels onto themselves, unchanged: only
+    // the cells a ripple has reached are copied and drawn again.
+    if (movedLow[0] > movedHigh[0]) {
+        advance();
+        return;
+    }
+    const int cellLow[2] = {std::max(0, movedLow[0] - 1), std::max(0, movedLow[1] - 1)};
+    const int cellHigh[2] = {std::min(kLastPoint - 1, movedHigh[0]),
+                             std::min(kLastPoint - 1, movedHigh[1])};
+    // The copy takes in every pixel those cells can show: their own, and as far beyond as a
+    // ripple can push the picture.
+    const int reach[2] = {static_cast<int>(kStrength * kWaveCrest * width) + 2,
+                          static_cast<int>(kStrength * kWaveCrest * height) + 2};
+    const int size[2] = {width, height};
+    int copyLow[2], copyHigh[2];
+    for (int axis = 0; axis < 2; ++axis) {
+        copyLow[axis] = std::max(0, cellLow[axis] * size[axis] / kLastPoint - reach[axis]);
+        copyHigh[axis] =
+            std::min(size[axis], (cellHigh[axis] + 1) * size[axis] / kLastPoint + 1 + reach[axis]);
+    }
     glBindTexture(GL_TEXTURE_2D, texture);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, copyLow[0], copyLow[1], copyLow[0], copyLow[1],
+                        copyHigh[0] - copyLow[0], copyHigh[1] - copyLow[1]);
+
     // The picture fills only part of the texture: texture coordinates are shares of the picture.
     const float pictureS = static_cast<float>(width) / textureWidth;
     const float pictureT = static_cast<float>(height) / textureHeight;
     glPushMatrix();
     glScalef(stretchX, stretchY, 1.0f);
-    for (int n = 0; n < kLastPoint; ++n)
-        for (int c = 0; c < kLastPoint; ++c) {
+    for (int n = cellLow[0]; n <= cellHigh[0]; ++n)
+        for (int c = cellLow[1]; c <= cellHigh[1]; ++c) {
             glBegin(GL_POLYGON);
             for (const auto& [dn, dc] : {std::pair{0, 0}, {0, 1}, {1, 1}, {1, 0}}) {
                 const GridPoint& p = points[n + dn][c + dc];
@@ -147,6 +172,8 @@ void RippleGrid::advance()
 {
     for (int& age : rippleAgeOf)
         ++age;
+    movedLow[0] = movedLow[1] = kGridPoints;
+    movedHigh[0] = movedHigh[1] = -1;
     for (int n = 0; n < kGridPoints; ++n)
         for (int c = 0; c < kGridPoints; ++c) {
             GridPoint& p = points[n][c];
@@ -166,5 +193,11 @@ void RippleGrid::advance()
             }
             p.s = static_cast<float>(s);
             p.t = static_cast<float>(t);
+            if (p.s != p.s0 || p.t != p.t0) {
+                movedLow[0] = std::min(movedLow[0], n);
+                movedLow[1] = std::min(movedLow[1], c);
+                movedHigh[0] = std::max(movedHigh[0], n);
+                movedHigh[1] = std::max(movedHigh[1], c);
+            }
         }
 }

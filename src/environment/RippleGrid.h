@@ -18,7 +18,8 @@ public:
 
     // Copies the picture into `texture` (at least the picture's size, `textureWidth` x
     // `textureHeight`) and draws it on the grid, a 2 x 2 square around the current origin stretched
-    // by (stretchX, stretchY); then moves every ripple one frame on.
+    // by (stretchX, stretchY); then moves every ripple one frame on. Only the part of the grid that
+    // ripples have moved is copied and drawn: elsewhere the copy would equal the picture.
     void draw(unsigned texture, int textureWidth, int textureHeight, float stretchX,
               float stretchY);
 
@@ -53,6 +54,8 @@ private:
     int rippleY[kRippleSlots] = {};
     int rippleAgeOf[kRippleSlots] = {};    // frames since each ripple started (from 4)
     int rippleLifeOf[kRippleSlots] = {};   // age from which each slot may take a new ripple
+    int movedLow[2] = {kGridPoints, kGridPoints};  // lowest (n, c) of the points a ripple moves
+    int movedHigh[2] = {-1, -1};                   // highest; below movedLow when none moves
     int diagonal = 0;                      // of the picture, in pixels
     int width = 0;                         // of the picture, in pixels
     int height = 0;

@@ -1,6 +1,9 @@
 // The screen ripple: its two tables, where a ripple pushes the grid, and how slots are reused.
 #include "environment/RippleGrid.h"
 
+#include "support/Feedback.h"
+#include "support/GlTestContext.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -96,6 +99,24 @@ TEST_F(RippleGridTest, AHundredRipplesFillEverySlotAndTheNextClickWaitsForOneToE
     grid->addRipple(100, 100);
     EXPECT_EQ(grid->rippleAge(0), 4) << "once its life is over, the first slot takes it";
     EXPECT_EQ(grid->rippleAge(1), life + 4);
+}
+
+TEST_F(RippleGridTest, OnlyTheCellsARippleHasReachedAreCopiedAndDrawnAgain)
+{
+    GlTestContext gl;
+    ASSERT_TRUE(gl.ready());
+    viewWorldRectangle(-2, 2, -2, 2);
+    const auto drawnCells = [&] {
+        return quadCorners(capturePolygons([&] { grid->draw(0, 1024, 1024, 1, 1); })).size();
+    };
+    EXPECT_EQ(drawnCells(), 0u) << "at rest the copy would be the picture itself";
+
+    grid->addRipple(512, 384);
+    for (int frame = 0; frame < 40; ++frame)
+        grid->advance();
+    const std::size_t drawn = drawnCells();
+    EXPECT_GT(drawn, 0u);
+    EXPECT_LT(drawn, 31u * 31u / 4) << "a young ripple moves the middle of the picture only";
 }
 
 }  // namespace
