@@ -53,13 +53,40 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     return hwnd != nullptr;
 }
 
+namespace {
+
+// The system's modal loop never calls our PreTranslateMessage; it offers every message to the
+// thread's message filter hook instead, which passes it on to the window it is for and that
+// window's parents, up to the dialog, as the application's own loop does.
+LRESULT CALLBACK dialogMessageFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_DIALOGBOX) {
+        auto* msg = reinterpret_cast<MSG*>(lParam);
+        for (HWND hwnd = msg->hwnd; hwnd != nullptr; hwnd = ::GetParent(hwnd)) {
+            CWnd* const wnd = CWnd::FromHandlePermanent(hwnd);
+            if (wnd != nullptr && wnd->PreTranslateMessage(msg))
+                return TRUE;
+            if ((::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) == 0)
+                break;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
 INT_PTR CDialog::DoModal()
 {
+    const HHOOK filter =
+        ::SetWindowsHookExA(WH_MSGFILTER, dialogMessageFilter, nullptr, ::GetCurrentThreadId());
+    m_runningModal = true;
     HookWindowCreate();
     const INT_PTR result =
         ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate),
                           ownerWindow(m_pParentWnd), DialogProc, 0);
     UnhookWindowCreate();
+    m_runningModal = false;
+    ::UnhookWindowsHookEx(filter);
     return result;
 }
 
@@ -91,7 +118,8 @@ BOOL CDialog::PreTranslateMessage(MSG* msg)
 {
     const bool input = (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) ||
                        (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST);
-    if (!input || m_hWnd == nullptr)
+    // A modal dialog's own loop does the keyboard navigation itself.
+    if (!input || m_hWnd == nullptr || m_runningModal)
         return FALSE;
     if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd))
         return FALSE;

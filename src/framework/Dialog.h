@@ -28,7 +28,8 @@ public:
 
     // Modeless: creates the dialog and returns at once.
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
-    // Modal: runs the dialog's own message loop and returns the value given to EndDialog.
+    // Modal: runs the system's dialog loop and returns the value given to EndDialog. Messages in
+    // that loop still pass PreTranslateMessage of the window they are for and its parents.
     virtual INT_PTR DoModal();
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
@@ -44,6 +45,7 @@ protected:
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    bool m_runningModal = false;  // inside DoModal
 
     DECLARE_MESSAGE_MAP()
 

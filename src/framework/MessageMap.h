@@ -61,6 +61,23 @@ protected:                                                                      
 #define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
 #define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
 #define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_RBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_RBUTTONDBLCLK, OnRButtonDblClk)
+#define ON_WM_KILLFOCUS()                                                                      \
+    AFX_MSG_ENTRY(WM_KILLFOCUS, OnKillFocus(reinterpret_cast<HWND>(wParam)); *pResult = 0)
+#define ON_WM_CAPTURECHANGED()                                                                 \
+    AFX_MSG_ENTRY(WM_CAPTURECHANGED, OnCaptureChanged(reinterpret_cast<HWND>(lParam)); *pResult = 0)
+#define AFX_SCROLL_ENTRY(msg, handler)                                                         \
+    AFX_MSG_ENTRY(msg, handler(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); \
+                  *pResult = 0)
+#define ON_WM_HSCROLL() AFX_SCROLL_ENTRY(WM_HSCROLL, OnHScroll)
+#define ON_WM_VSCROLL() AFX_SCROLL_ENTRY(WM_VSCROLL, OnVScroll)
+// The parent's own answer to every WM_CTLCOLOR* that no control took for itself.
+#define ON_WM_CTLCOLOR()                                                                       \
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {                        \
+        *pResult = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<HDC>(wParam),          \
+                                                        reinterpret_cast<HWND>(lParam), message)); \
+        return true;                                                                           \
+    }
 #define ON_WM_SETCURSOR()                                                                      \
     AFX_MSG_ENTRY(WM_SETCURSOR, *pResult = OnSetCursor(reinterpret_cast<HWND>(wParam),         \
                                                        LOWORD(lParam), HIWORD(lParam)))

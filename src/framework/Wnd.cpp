@@ -182,6 +182,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
     if (m_hWnd != nullptr || hwnd == nullptr || FromHandlePermanent(hwnd) != nullptr)
         return FALSE;
     Attach(hwnd);
+    PreSubclassWindow();
     m_superWndProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
     return TRUE;
@@ -309,6 +310,14 @@ bool CWnd::OnMessageMap(UINT, WPARAM, LPARAM, LRESULT*)
 BOOL CWnd::PreTranslateMessage(MSG*)
 {
     return FALSE;
+}
+
+std::string CWnd::GetWindowText() const
+{
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(m_hWnd)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(m_hWnd, text.data(),
+                                                          static_cast<int>(text.size()))));
+    return text;
 }
 
 void CWnd::CenterWindow(HWND alternateOwner)

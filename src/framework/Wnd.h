@@ -5,6 +5,8 @@
 
 #include "framework/MessageMap.h"
 
+#include <string>
+
 class CWnd {
 public:
     CWnd() = default;
@@ -25,8 +27,10 @@ public:
                 UINT id);
     BOOL DestroyWindow();
 
-    // Binding a window created elsewhere.
+    // Binding a window created elsewhere. PreSubclassWindow runs once the object holds the handle,
+    // before the window's messages start to reach it.
     BOOL SubclassWindow(HWND hwnd);
+    virtual void PreSubclassWindow() {}
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 
@@ -53,6 +57,16 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
+    void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
+    HWND SetCapture() { return ::SetCapture(m_hWnd); }
+    HWND GetParent() const { return ::GetParent(m_hWnd); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    void SetWindowText(LPCSTR text) { ::SetWindowTextA(m_hWnd, text); }
+    std::string GetWindowText() const;
+    HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
@@ -95,6 +109,12 @@ protected:
     void OnRButtonDown(UINT, CPoint) { Default(); }
     void OnRButtonUp(UINT, CPoint) { Default(); }
     BOOL OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
+    void OnRButtonDblClk(UINT, CPoint) { Default(); }
+    void OnKillFocus(HWND) { Default(); }
+    void OnCaptureChanged(HWND) { Default(); }
+    void OnHScroll(UINT, UINT, HWND) { Default(); }
+    void OnVScroll(UINT, UINT, HWND) { Default(); }
+    HBRUSH OnCtlColor(HDC, HWND, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
 
 private:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);

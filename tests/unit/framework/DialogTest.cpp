@@ -104,4 +104,36 @@ TEST(Dialog, ModelessDialogTakesOnlyInputMeantForItself)
     EXPECT_FALSE(::IsWindow(hwnd));
 }
 
+// A modal dialog that takes the key A for itself before the dialog's own keyboard handling.
+class KeyTakingDialog : public CDialog {
+public:
+    KeyTakingDialog() : CDialog(kTemplate) {}
+    EditControl edit;
+
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_KEYDOWN && msg->wParam == 'A') {
+            EndDialog(kTookTheKey);
+            return TRUE;
+        }
+        return CDialog::PreTranslateMessage(msg);
+    }
+    static constexpr int kTookTheKey = 42;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, kEditId, edit); }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        ::PostMessageA(edit.m_hWnd, WM_KEYDOWN, 'A', 0);
+        return TRUE;
+    }
+};
+
+TEST(Dialog, KeysInAModalDialogPassItsPreTranslateMessageFirst)
+{
+    KeyTakingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), KeyTakingDialog::kTookTheKey);
+}
+
 }  // namespace
