@@ -35,3 +35,12 @@
 #define IDC_CURSOR_SHRINK 213
 #define IDC_CURSOR_MARKER 214
 #define IDC_CURSOR_RIPPLE 215
+
+// Pictures of the settings dialogs, painted by the asset generator.
+#define IDB_FISH_SHEET 129            // the fish dialog's sheet of the 15 kinds
+#define IDB_BACKGROUND_PREVIEW_1 238  // previews of background choices 1, 2 and 3
+#define IDB_BACKGROUND_PREVIEW_2 156
+#define IDB_BACKGROUND_PREVIEW_3 244
+#define IDI_ABOUT 138                 // the settings dialog's "about" button
+#define IDI_CHECK_OFF 183             // the check boxes' icon pair
+#define IDI_CHECK_ON 184

@@ -1,5 +1,6 @@
-// Encodes a canvas as a 24-bit Windows bitmap file (BITMAPFILEHEADER + BITMAPINFOHEADER, rows stored
-// bottom-up, blue-green-red, each row padded to four bytes). Alpha is dropped.
+// Encodes a canvas as a Windows bitmap file (BITMAPFILEHEADER + BITMAPINFOHEADER, rows stored
+// bottom-up): 24-bit blue-green-red with each row padded to four bytes (alpha dropped), or 32-bit
+// blue-green-red-alpha.
 #pragma once
 
 #include "Image.h"
@@ -8,3 +9,4 @@
 #include <vector>
 
 std::vector<std::uint8_t> encodeBmp24(const Image& image);
+std::vector<std::uint8_t> encodeBmp32(const Image& image);
