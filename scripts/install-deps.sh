@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build make
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386
+  # Wine plays sound through ALSA; the tests send it to a file instead of a sound card.
+  libasound2:i386
   libgl1:i386 libglx-mesa0:i386 libgl1-mesa-dri:i386 libglu1-mesa:i386
   # Wine loads these at run time; without XComposite a child window's OpenGL frames never reach
   # the screen, and without the others it loses cursors, screen modes and input devices.

@@ -1,13 +1,12 @@
 #include "environment/BackgroundWall.h"
 
 #include "settings/AquariumSettings.h"
+#include "settings/SettingsStore.h"
 
 #include <windows.h>
 #include <GL/gl.h>
 
 #include <cmath>
-
-float backColorPhaseShared = 0;
 
 namespace {
 

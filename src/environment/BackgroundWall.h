@@ -7,9 +7,6 @@
 
 struct AquariumSettings;
 
-// The wash's phase as last advanced, for the settings dialog to save as the locked rotation.
-extern float backColorPhaseShared;
-
 class BackgroundWall {
 public:
     // Draws the enabled quads; leaves texturing on and the current colour white. When `hidden`

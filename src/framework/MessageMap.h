@@ -94,6 +94,14 @@ protected:                                                                      
     }
 #define ON_COMMAND(id, handler) ON_CONTROL(0, id, handler)
 #define ON_BN_CLICKED(id, handler) ON_CONTROL(BN_CLICKED, id, handler)
+// A notification from any control of an id range; the handler takes the control's id.
+#define ON_CONTROL_RANGE(code, firstId, lastId, handler)                                       \
+    if (message == WM_COMMAND && LOWORD(wParam) >= (firstId) && LOWORD(wParam) <= (lastId) &&  \
+        HIWORD(wParam) == (code)) {                                                            \
+        handler(LOWORD(wParam));                                                               \
+        *pResult = 0;                                                                          \
+        return true;                                                                           \
+    }
 #define ON_STN_CLICKED(id, handler) ON_CONTROL(STN_CLICKED, id, handler)
 #define ON_NOTIFY(notifyCode, id, handler)                                                     \
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->idFrom == (id) &&            \

@@ -1,34 +1,71 @@
 #include "media/BuiltInMusic.h"
 
 #include "media/ResourceUnpacker.h"
+#include "media/WaveLoop.h"
 #include "settings/SettingsStore.h"
 
 #include <mmsystem.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 bool ownMusicPlaying = true;
 bool builtInSoundPending = true;
 
 namespace {
+
 constexpr WORD kMusicResourceId = 227;
 constexpr char kMusicBaseName[] = "Music";
-constexpr DWORD kLoudestVolume = 65535;
+constexpr int kLoudestLevel = 65535;
+// Device 0 addressed by its number, as the system's own sound player uses it.
+const auto kFirstWaveOutDevice = reinterpret_cast<HWAVEOUT>(0);
+
+WaveLoop& tuneLoop()
+{
+    static WaveLoop loop;
+    return loop;
+}
+
+std::vector<char> readWholeFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
 }  // namespace
+
+DWORD waveOutVolumeFor(int attenuation)
+{
+    const DWORD level = static_cast<DWORD>(kLoudestLevel - std::clamp(attenuation, 0, kLoudestLevel));
+    return level | (level << 16);
+}
+
+bool setBuiltInMusicVolume(int attenuation)
+{
+    const DWORD volume = waveOutVolumeFor(attenuation);
+    if (::waveOutSetVolume(kFirstWaveOutDevice, volume) == MMSYSERR_NOERROR)
+        return true;
+    return tuneLoop().setVolume(volume);
+}
 
 void startBuiltInMusic()
 {
     ResourceUnpacker unpacker(settingsPath());
     if (unpacker.extract(kMusicResourceId, kMusicBaseName)) {
-        // The setting is an attenuation: 0 plays loudest.
-        ::waveOutSetVolume(nullptr, kLoudestVolume - static_cast<DWORD>(theSettings.volume));
-        ::PlaySoundA(unpacker.unpackedPath().c_str(), nullptr,
-                     SND_FILENAME | SND_LOOP | SND_NODEFAULT | SND_ASYNC);
+        // Read whole before the files go: the tune must not depend on them while it plays.
+        if (tuneLoop().open(readWholeFile(unpacker.unpackedPath()))) {
+            setBuiltInMusicVolume(theSettings.volume);
+            tuneLoop().play();
+        }
     }
     unpacker.deleteFiles();
 }
 
 void stopBuiltInMusic()
 {
-    ::PlaySoundA(nullptr, nullptr, SND_FILENAME);
+    tuneLoop().stop();
 }
 
 void superviseBuiltInMusic(const TuneSwitch& tune)

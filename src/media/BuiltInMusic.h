@@ -1,17 +1,29 @@
-// The built-in tune: unpacked from the program's own resources and looped by the system's sound
-// player while the user's own music is not playing. Every frame tick supervises it.
+// The built-in tune: unpacked from the program's own resources, read into memory and looped on a
+// wave-out device of its own while the user's own music is not playing. Every frame tick
+// supervises it.
 #pragma once
+
+#include <windows.h>
 
 // The user's own music is playing; the built-in tune must not.
 extern bool ownMusicPlaying;
 // The built-in tune has to be (re)started as soon as own music is not playing.
 extern bool builtInSoundPending;
 
-// Unpacks the tune, sets the wave-out volume from the settings and starts looping it.
+// Unpacks the tune, sets its volume from the settings and starts looping it.
 void startBuiltInMusic();
 
-// Stops whatever the system's sound player is playing for this process.
+// Stops the tune and closes its device; nothing happens when it is not playing.
 void stopBuiltInMusic();
+
+// The wave-out volume for the settings' attenuation: 0 is loudest (65535), 65535 silent (0);
+// both channels take the level.
+DWORD waveOutVolumeFor(int attenuation);
+
+// Sets the tune's volume for `attenuation` at once. Wave-out device 0 takes it where the system
+// allows a device to be addressed by number; where it does not (Wine), the tune's own device
+// does, when the tune is playing. Returns whether either took it.
+bool setBuiltInMusicVolume(int attenuation);
 
 // What supervision does to the built-in tune: starting and stopping it.
 struct TuneSwitch {

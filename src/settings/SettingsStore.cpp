@@ -10,6 +10,8 @@
 
 AquariumSettings theSettings{};
 ViewsPosition theViewsPosition{};
+float frontColorPhase = 0;
+float backColorPhaseShared = 0;
 
 namespace {
 
@@ -90,7 +92,9 @@ void SettingsStore::load(AquariumSettings& settings, ViewsPosition& views) const
     // bubble emitters a negative or excessive amount; the file keeps its text.
     s.bubbleCount = clampTo(section.read("QIPAONUM", "100"), 0, kBubbleSettingMax);
     s.backgroundMode = section.read("BACKGROUND", "0");
-    s.fogDensity = section.readInRange("FOGNONGDU", "25", 0, kFogDensityMax, kFogDensityMax);
+    // Fog thickens the water's haze from 0 (clear) to the top of its range: a tank nobody has set
+    // up, or one with a value out of range, starts clear.
+    s.fogDensity = section.readInRange("FOGNONGDU", "0", 0, kFogDensityMax, 0);
     s.lightIntensity = section.readInRange("LIGHTQIANGDU", "0", 0, kLightIntensityMax, 0);
     s.autoViews = section.read("CHECK VIEWS", "1");
     s.viewsLeftRight = section.read("VIEWSLEFTRIGHT", "0");

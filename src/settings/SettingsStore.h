@@ -49,6 +49,11 @@ private:
 extern AquariumSettings theSettings;
 // The process-wide current views position, zero until loadSettings() runs.
 extern ViewsPosition theViewsPosition;
+// The running phases of the cycling colours: the light's and the background wash's. Each
+// renderer publishes its phase here every frame its colours are not locked; the settings dialog
+// loads them from and saves them as "LOCKFORE ROT" and "LOCKBACK ROT".
+extern float frontColorPhase;
+extern float backColorPhaseShared;
 
 // The Windows directory with one trailing backslash. When it cannot be found, shows the message
 // "Error Find TempPath." and returns "" (the file then lies in the current directory).

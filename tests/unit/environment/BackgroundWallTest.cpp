@@ -2,6 +2,7 @@
 #include "environment/BackgroundWall.h"
 
 #include "settings/AquariumSettings.h"
+#include "settings/SettingsStore.h"
 #include "support/GlTestContext.h"
 
 #include <gtest/gtest.h>

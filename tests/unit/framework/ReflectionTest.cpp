@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 constexpr int kButtonId = 11;
 constexpr int kListId = 12;
+constexpr int kFirstRangeId = 20;
+constexpr int kLastRangeId = 22;
 
 class ReflectingButton : public CWnd {
 public:
@@ -49,9 +53,11 @@ public:
     int parentClicks = 0;
     int parentCtlColors = 0;
     int parentNotifies = 0;
+    std::vector<UINT> rangeClicks;
 
 protected:
     void OnButtonClicked() { ++parentClicks; }
+    void OnRangeClicked(UINT id) { rangeClicks.push_back(id); }
     LRESULT OnCtlColorStatic(WPARAM, LPARAM)
     {
         ++parentCtlColors;
@@ -67,6 +73,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(ParentWnd, CWnd)
     ON_BN_CLICKED(kButtonId, OnButtonClicked)
+    ON_CONTROL_RANGE(BN_CLICKED, kFirstRangeId, kLastRangeId, OnRangeClicked)
     ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorStatic)
     ON_NOTIFY(NM_CUSTOMDRAW, kListId, OnListNotify)
 END_MESSAGE_MAP()
@@ -109,6 +116,14 @@ TEST_F(ReflectionTest, ClickOfAControlWithoutHandlerGoesToTheParentsCommandMap)
     click();
     EXPECT_EQ(button.clicks, 0);
     EXPECT_EQ(parent.parentClicks, 1);
+}
+
+TEST_F(ReflectionTest, ARangeEntryTakesTheClicksOfItsIdsAndTellsTheHandlerWhich)
+{
+    for (int id = kFirstRangeId - 1; id <= kLastRangeId + 1; ++id)
+        parent.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(kFirstRangeId, BN_DOUBLECLICKED), 0);
+    EXPECT_EQ(parent.rangeClicks, (std::vector<UINT>{20, 21, 22}));
 }
 
 TEST_F(ReflectionTest, OwnerDrawReachesTheControlButNotForMenus)

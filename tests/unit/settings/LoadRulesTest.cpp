@@ -97,18 +97,13 @@ TEST_F(LoadFromFile, ViewsPositionFollowsTheViewsKeys)
     EXPECT_EQ(views.viewsNearFarNow, -8);
 }
 
-TEST_F(LoadFromFile, FogAboveTheRangeBecomes25AndIsRewritten)
+TEST_F(LoadFromFile, FogOutsideTheRangeBecomesClearWaterAndIsRewritten)
 {
-    loadWith({{"FOGNONGDU", "26"}});
-    EXPECT_EQ(settings.fogDensity, 25);
-    EXPECT_EQ(stored("FOGNONGDU"), "25");
-}
-
-TEST_F(LoadFromFile, NegativeFogBecomes25AndIsRewritten)
-{
-    loadWith({{"FOGNONGDU", "-1"}});
-    EXPECT_EQ(settings.fogDensity, 25);
-    EXPECT_EQ(stored("FOGNONGDU"), "25");
+    for (const char* outside : {"26", "-1"}) {
+        loadWith({{"FOGNONGDU", outside}});
+        EXPECT_EQ(settings.fogDensity, 0) << outside;
+        EXPECT_EQ(stored("FOGNONGDU"), "0") << outside;
+    }
 }
 
 TEST_F(LoadFromFile, FogInsideTheRangeIsKeptWithItsText)

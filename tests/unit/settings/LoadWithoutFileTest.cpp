@@ -45,7 +45,7 @@ TEST_F(LoadWithoutFile, RecordTakesTheDefaults)
     EXPECT_EQ(settings.volume, 32767);
     EXPECT_EQ(settings.bubbleCount, 100);
     EXPECT_EQ(settings.backgroundMode, 0);
-    EXPECT_EQ(settings.fogDensity, 25);
+    EXPECT_EQ(settings.fogDensity, 0);
     EXPECT_EQ(settings.lightIntensity, 0);
     EXPECT_EQ(settings.autoViews, 1);
     EXPECT_EQ(settings.viewsLeftRight, 0);
@@ -157,7 +157,7 @@ TEST(LoadWithoutFileRandom, ADirectoryThatDoesNotExistStillGivesTheDefaults)
 
     EXPECT_EQ(settings.bubbleCount, 100);
     EXPECT_EQ(settings.volume, 32767);
-    EXPECT_EQ(settings.fogDensity, 25);
+    EXPECT_EQ(settings.fogDensity, 0);
     EXPECT_EQ(settings.showTerra, 1);
     for (int kind = 0; kind < kFishKinds; ++kind)
         EXPECT_TRUE(settings.fishCount[kind] >= 1 && settings.fishCount[kind] <= 3);

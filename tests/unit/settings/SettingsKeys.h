@@ -23,7 +23,7 @@ inline const std::vector<SettingsKey>& aquariumKeys()
         {"BACKCOLOR", "0"},         {"BACK MANJIANBIAN", "0"},   {"BACK COLOR1", "65280"},
         {"BACK COLOR2", "0"},       {"BACK AUTOJIANBIAN", "0"},  {"CHECK LOCKBACK", "0"},
         {"LOCKBACK ROT", "0"},      {"YINLIANG", "32767.5"},     {"QIPAONUM", "100"},
-        {"BACKGROUND", "0"},        {"FOGNONGDU", "25"},         {"LIGHTQIANGDU", "0"},
+        {"BACKGROUND", "0"},        {"FOGNONGDU", "0"},          {"LIGHTQIANGDU", "0"},
         {"CHECK VIEWS", "1"},       {"VIEWSLEFTRIGHT", "0"},     {"VIEWSNEARFAR", "0"},
     };
     return keys;
