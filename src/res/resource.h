@@ -44,3 +44,55 @@
 #define IDI_ABOUT 138                 // the settings dialog's "about" button
 #define IDI_CHECK_OFF 183             // the check boxes' icon pair
 #define IDI_CHECK_ON 184
+
+// Labels and group boxes of the dialogs that nothing addresses.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// The fish settings dialog and its controls.
+#define IDD_FISH_SETTINGS 102
+#define IDC_FISH_TOTAL 1001
+#define IDC_FISH_ADD 1007
+#define IDC_FISH_DELETE 1008
+#define IDC_FISH_RANDOM 1009
+#define IDC_FISH_CLEAR 1010
+#define IDC_MAKER_LINK 1037
+
+// The aquarium settings dialog and its controls.
+#define IDD_AQUARIUM_SETTINGS 182
+#define IDC_ABOUT 1004
+#define IDC_ABOUT_ICON 1005
+#define IDC_BUBBLES 1009
+#define IDC_VOLUME 1010
+#define IDC_FOG 1011
+#define IDC_SHOW_LIGHT 1012
+#define IDC_FRONT_FIXED 1013
+#define IDC_PLAY 1014
+#define IDC_FRONT_COLOR 1015
+#define IDC_BACK_COLOR 1016
+#define IDC_FRONT_COLOR1 1017
+#define IDC_FRONT_COLOR2 1018
+#define IDC_BACK_COLOR1 1019
+#define IDC_BACK_COLOR2 1020
+#define IDC_FRONT_GRADIENT 1021
+#define IDC_FRONT_AUTO 1022
+#define IDC_BACK_FIXED 1023
+#define IDC_BACK_GRADIENT 1024
+#define IDC_BACK_AUTO 1025
+#define IDC_SHOW_WATER 1026
+#define IDC_SHOW_TERRA 1027
+#define IDC_LOCK_FORE 1028
+#define IDC_LOCK_BACK 1029
+#define IDC_LIGHT 1030
+#define IDC_RELOAD 1031
+#define IDC_SAVE_NOW 1032
+#define IDC_PREVIEW_2 1034
+#define IDC_PREVIOUS_BACKGROUND 1035
+#define IDC_NEXT_BACKGROUND 1036
+#define IDC_SETTINGS_LABEL 1037
+#define IDC_PREVIEW_1 1038
+#define IDC_PREVIEW_3 1039
+#define IDC_AUTO_VIEWS 1040
+#define IDC_VIEWS_LEFT_RIGHT 1041
+#define IDC_VIEWS_NEAR_FAR 1042

@@ -31,6 +31,15 @@ bool iconSize(HICON icon, int& width, int& height)
     return true;
 }
 
+// The box's icons at the small-icon size: a check box is one line of text high, and the large
+// size (what LoadIcon gives) would be drawn twice that and cut off.
+HICON loadSmallIcon(UINT id)
+{
+    return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id),
+                                           IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                           ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+}
+
 }  // namespace
 
 IconCheckBox::~IconCheckBox()
@@ -68,8 +77,8 @@ LRESULT IconCheckBox::OnGetCheckMessage(WPARAM, LPARAM)
 void IconCheckBox::SetIcons(UINT checkedIconId, UINT uncheckedIconId)
 {
     dropIcons();
-    checkedIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(checkedIconId));
-    uncheckedIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(uncheckedIconId));
+    checkedIcon = loadSmallIcon(checkedIconId);
+    uncheckedIcon = loadSmallIcon(uncheckedIconId);
     if (checkedIcon == nullptr || uncheckedIcon == nullptr ||
         !iconSize(checkedIcon, checkedIconWidth, checkedIconHeight) ||
         !iconSize(uncheckedIcon, uncheckedIconWidth, uncheckedIconHeight))
@@ -79,7 +88,10 @@ void IconCheckBox::SetIcons(UINT checkedIconId, UINT uncheckedIconId)
 
 void IconCheckBox::dropIcons()
 {
-    // Icons from LoadIcon are shared by the system: they are forgotten, not destroyed.
+    if (checkedIcon != nullptr)
+        ::DestroyIcon(checkedIcon);
+    if (uncheckedIcon != nullptr)
+        ::DestroyIcon(uncheckedIcon);
     checkedIcon = uncheckedIcon = nullptr;
 }
 

@@ -3,6 +3,9 @@
 #include "media/BuiltInMusic.h"
 #include "res/resource.h"
 #include "settings/SettingsStore.h"
+#include "ui/AquariumSettingsDialog.h"
+#include "ui/CursorHideCounter.h"
+#include "ui/FishSettingsDialog.h"
 #include "ui/OwnerDrawPopupMenu.h"
 
 #include <GL/gl.h>
@@ -12,7 +15,11 @@
 
 namespace {
 
-// What the popup menu offers: the fish counts first, exit last, and every mode between them.
+// Opening the settings dialog keeps the pointer for 1100 frames, not 100 (unless something
+// resets the countdown sooner).
+constexpr int kLongCursorShow = -1000;
+
+// What the popup menu offers: the fish counts first, then every mode, the settings, and exit last.
 struct MenuCommand {
     UINT id;
     UINT icon;
@@ -27,6 +34,7 @@ constexpr MenuCommand kMenuCommands[] = {
     {ModeZoomOut, IDI_MENU_SHRINK, "  Shrink a Fish"},
     {ModeMarker, IDI_MENU_MARKER, "  Place the Marker"},
     {ModeScreenCopy, IDI_MENU_RIPPLE, "  Ripple the Water"},
+    {CommandAquariumSettings, IDI_MENU_SETTINGS, "  Aquarium Settings"},
     {CommandExit, IDI_MENU_EXIT, "  Exit"},
 };
 
@@ -116,7 +124,6 @@ bool AquariumView::setUpScene()
     scene.setUpPopulation();
     renderer.setUpScreenCopy();
     scene.prepareFood();
-    FrameRenderer::enableFog();
     return true;
 }
 
@@ -221,8 +228,18 @@ BOOL AquariumView::OnCommand(WPARAM wParam, LPARAM lParam)
         tearDown();
         std::exit(0);
     }
-    if (command == CommandFishSettings) {
-        cursorHideCounter = 0;
+    if (command == CommandFishSettings || command == CommandAquariumSettings) {
+        // The dialog's command is the mode while it is open: the tank shows no mode's tools.
+        interaction.InteractionMode = command;
+        if (command == CommandFishSettings) {
+            cursorHideCounter = 0;
+            FishSettingsDialog dialog;
+            dialog.DoModal();
+        } else {
+            cursorHideCounter = kLongCursorShow;
+            AquariumSettingsDialog dialog;
+            dialog.DoModal();
+        }
         enterMode(ModeNone);
     } else {
         enterMode(command);

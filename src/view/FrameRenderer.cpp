@@ -2,6 +2,7 @@
 
 #include "fish/School.h"
 #include "settings/SettingsStore.h"
+#include "ui/CursorHideCounter.h"
 #include "view/Interaction.h"
 #include "view/KeptColour.h"
 #include "view/SceneLight.h"
@@ -9,11 +10,8 @@
 
 #include <GL/gl.h>
 
-int cursorHideCounter = 0;
-SceneLight sceneLight;
 
 namespace {
-constexpr int kCursorHideFrames = 100;
 constexpr int kBackdropTessellation = 2;
 constexpr int kTerrainRelief = 1;
 constexpr float kMarkerColour[3] = {1.0f, 0.85f, 0.3f};
@@ -40,18 +38,6 @@ void FrameRenderer::setFixedState()
     glEnable(GL_BLEND);
 }
 
-void FrameRenderer::enableFog()
-{
-    const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glFogi(GL_FOG_MODE, GL_EXP);
-    glFogfv(GL_FOG_COLOR, white);
-    glFogf(GL_FOG_DENSITY, 0.5f);
-    glHint(GL_FOG_HINT, GL_DONT_CARE);
-    glFogf(GL_FOG_START, -10.0f);
-    glFogf(GL_FOG_END, 100.0f);
-    glEnable(GL_FOG);
-}
-
 void FrameRenderer::buildBackdrop(const TankBounds& tank)
 {
     backdrop.buildGrid(tank, theSettings.backgroundMode);
@@ -75,13 +61,16 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
 {
     const int mode = interaction.InteractionMode;
     scene.advanceRamp();
+    views.place(camera, {backdrop, scene.tankBounds}, theSettings.autoViews != 0,
+                theViewsPosition);
     camera.apply();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     overlay.draw();
     hideIdleCursor();
-    applyLighting();
+    const Rgb light = applyLighting();
     wall.draw(theSettings, scene.tankBounds, backdropHidesWall(scene.tankBounds));
+    applyFog(light);
     drawFish(scene, mode);
     drawBackdrop();
     drawMarker(scene, mode);
@@ -105,16 +94,41 @@ void FrameRenderer::hideIdleCursor()
         ::SetCursor(nullptr);
 }
 
-void FrameRenderer::applyLighting()
+Rgb FrameRenderer::applyLighting()
 {
-    const float level = static_cast<float>(100 - theSettings.lightIntensity) * 0.01f;
+    if (lightPhaseStarted) {
+        lightPhase = nextLightPhase(theSettings, lightPhase);
+    } else {
+        lightPhase = theSettings.lockForeRotation;
+        lightPhaseStarted = true;
+    }
+    if (theSettings.lockFore == 0)
+        frontColorPhase = lightPhase;
+    const Rgb colour = lightColour(theSettings, lightPhase);
     for (int channel = 0; channel < 3; ++channel) {
-        sceneLight.ambient[channel] = level;
-        sceneLight.diffuse[channel] = level;
+        sceneLight.ambient[channel] = colour[channel];
+        sceneLight.diffuse[channel] = colour[channel];
     }
     glLightfv(GL_LIGHT1, GL_AMBIENT, sceneLight.ambient);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, sceneLight.diffuse);
     glEnable(GL_LIGHTING);
+    return colour;
+}
+
+void FrameRenderer::applyFog(const Rgb& light)
+{
+    // The bubbles' pass switches it off again: they add light in front of the haze.
+    const float density = fogDensityFor(theSettings.fogDensity);
+    if (density <= 0.0f) {
+        glDisable(GL_FOG);
+        return;
+    }
+    const Rgb haze = fogColourFor(light);
+    const float colour[4] = {haze[0], haze[1], haze[2], 1.0f};
+    glFogi(GL_FOG_MODE, GL_EXP2);
+    glFogf(GL_FOG_DENSITY, density);
+    glFogfv(GL_FOG_COLOR, colour);
+    glEnable(GL_FOG);
 }
 
 bool FrameRenderer::backdropShown() const
@@ -219,7 +233,8 @@ void FrameRenderer::drawScreenRipple()
     float halfWidth, halfHeight;
     camera.halfExtentsAt(distance, halfWidth, halfHeight);
     glPushMatrix();
-    glTranslatef(0.0f, 0.0f, static_cast<float>(camera.eyeZ() - distance));
+    glTranslatef(static_cast<float>(camera.eyeX()), 0.0f,
+                 static_cast<float>(camera.eyeZ() - distance));
     screenCopyEffect.draw(textures.screenCopyTexture, textures.screenCopyWidth,
                           textures.screenCopyHeight, halfWidth, halfHeight);
     glPopMatrix();

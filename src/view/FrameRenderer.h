@@ -7,24 +7,21 @@
 #include "environment/BackgroundWall.h"
 #include "environment/RippleGrid.h"
 #include "environment/TerrainLayers.h"
+#include "view/CameraViews.h"
 #include "view/Interaction.h"
 #include "view/SceneCamera.h"
+#include "view/SceneLight.h"
 #include "view/SceneTextures.h"
 #include "view/TankScene.h"
 #include "view/TextOverlay.h"
 
 #include <windows.h>
 
-// Frames since the last mouse activity; the frame hides the cursor when it reaches 100.
-extern int cursorHideCounter;
-
 class FrameRenderer {
 public:
     // Scene set-up's OpenGL state: texturing, smooth shading, the black clear colour, the depth
     // test, light 1 (not yet lighting itself) with colour material, and blending.
     static void setFixedState();
-    // The white haze of the first frame; the frame's additive pass switches fog off for good.
-    static void enableFog();
     // Builds the backdrop's grid across the tank and draws it once, before its picture exists, as
     // the frames will draw it later.
     void buildBackdrop(const TankBounds& tank);
@@ -41,6 +38,7 @@ public:
     BOOL renderFrame(TankScene& scene, Interaction& interaction);
 
     SceneCamera camera;        // projection, eye and viewport, from the screen size
+    CameraViews views;         // where the views of the tank put the eye
     TextOverlay overlay;       // the start-up text
     BackgroundWall wall;       // the coloured wall behind everything
     BackdropPatch backdrop;    // the curved picture wall behind the fish
@@ -50,7 +48,11 @@ public:
 
 private:
     void hideIdleCursor();
-    void applyLighting();
+    // Light 1 for this frame, which it returns: dimmed and tinted as the settings ask, its colour
+    // phase moved on.
+    Rgb applyLighting();
+    // The water's haze over everything from the fish to the backdrop, under `light`.
+    static void applyFog(const Rgb& light);
     bool backdropShown() const;
     // Whether this frame's backdrop will cover every pixel the background wall would draw.
     bool backdropHidesWall(const TankBounds& tank) const;
@@ -60,4 +62,7 @@ private:
     void drawBubbles(TankScene& scene);
     void drawFood(TankScene& scene);
     void drawScreenRipple();
+
+    float lightPhase = 0;            // the phase of the light's cycling or swaying colours
+    bool lightPhaseStarted = false;  // the phase has been taken from the settings
 };

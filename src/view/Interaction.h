@@ -21,6 +21,7 @@ enum InteractionModeId : int {
 // Commands of the popup menu besides the modes.
 enum ViewCommand : int {
     CommandFishSettings = 1034,  // the fish settings dialog
+    CommandAquariumSettings = 1040,  // the aquarium settings dialog
     CommandExit = 1042,          // ends the program
 };
 

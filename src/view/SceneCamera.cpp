@@ -2,16 +2,14 @@
 
 #include <windows.h>
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 
 namespace {
 constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 1000.0;
-// The eye's base z, before the offset, and the point it looks at.
+// The eye's base z, before the offset; it looks straight down -z.
 constexpr double kEyeBaseZ = -2.0;
-constexpr double kLookAtZ = -500.0;
 }  // namespace
 
 void SceneCamera::measureScreen()
@@ -22,7 +20,7 @@ void SceneCamera::measureScreen()
 
 double SceneCamera::eyeZ() const
 {
-    return cameraZOffset + kEyeBaseZ;
+    return cameraZOffset + kEyeBaseZ - eyeShiftIn;
 }
 
 void SceneCamera::halfExtentsAt(double distance, float& halfWidth, float& halfHeight) const
@@ -33,22 +31,36 @@ void SceneCamera::halfExtentsAt(double distance, float& halfWidth, float& halfHe
     halfHeight = static_cast<float>(shorter * std::max(1.0, 1.0 / aspect));
 }
 
+ScreenProjection SceneCamera::projection() const
+{
+    ScreenProjection view{};
+    // A symmetric frustum (as glFrustum makes it): the shorter side keeps its half-width, the
+    // longer one grows with the screen's shape.
+    const double aspect = static_cast<double>(screenWidth) / screenHeight;
+    const double halfWidth = kNearHalfSide * kNearPlane * std::max(1.0, aspect);
+    const double halfHeight = kNearHalfSide * kNearPlane * std::max(1.0, 1.0 / aspect);
+    double* p = view.projection;
+    p[0] = kNearPlane / halfWidth;
+    p[5] = kNearPlane / halfHeight;
+    p[10] = -(kFarPlane + kNearPlane) / (kFarPlane - kNearPlane);
+    p[11] = -1;
+    p[14] = -2 * kFarPlane * kNearPlane / (kFarPlane - kNearPlane);
+    // Looking straight down -z, the camera only moves the world away from the eye.
+    double* m = view.modelview;
+    m[0] = m[5] = m[10] = m[15] = 1;
+    m[12] = -eyeX();
+    m[14] = -eyeZ();
+    view.viewport[2] = screenWidth;
+    view.viewport[3] = screenHeight;
+    return view;
+}
+
 void SceneCamera::apply() const
 {
+    const ScreenProjection view = projection();
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // The shorter side keeps its half-width; the longer one grows with the screen's shape.
-    if (screenWidth > screenHeight) {
-        const double halfWidth = kNearHalfSide * screenWidth / screenHeight;
-        glFrustum(-halfWidth, halfWidth, -kNearHalfSide, kNearHalfSide, kNearPlane, kFarPlane);
-    } else {
-        const double halfHeight = kNearHalfSide * screenHeight / screenWidth;
-        glFrustum(-kNearHalfSide, kNearHalfSide, -halfHeight, halfHeight, kNearPlane, kFarPlane);
-    }
-
+    glLoadMatrixd(view.projection);
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(0.0, 0.0, eyeZ(), 0.0, 0.0, kLookAtZ, 0.0, 1.0, 0.0);
-
+    glLoadMatrixd(view.modelview);
     glViewport(0, 0, screenWidth, screenHeight);
 }

@@ -1,7 +1,10 @@
 // The frame's camera: a perspective frustum of the screen's shape, the eye 7 units in front of the
-// origin looking down -z, and the whole screen as the viewport. The screen size is read once, at
-// scene set-up; a window of any other size is drawn as if it filled the screen.
+// origin looking down -z (moved from there by the views of the tank), and the whole screen as
+// the viewport. The screen size is read once, at scene set-up; a window of any other size is
+// drawn as if it filled the screen.
 #pragma once
+
+#include "environment/BackdropPatch.h"
 
 class SceneCamera {
 public:
@@ -14,8 +17,11 @@ public:
     // Loads the projection, then the camera into the model-view matrix (left current), then sets
     // the viewport.
     void apply() const;
+    // The matrices and viewport apply() sets.
+    ScreenProjection projection() const;
 
-    // Where the eye stands on the z axis.
+    // Where the eye stands.
+    double eyeX() const { return eyeShiftX; }
     double eyeZ() const;
     // Half the width and half the height of what the eye sees `distance` units in front of it.
     void halfExtentsAt(double distance, float& halfWidth, float& halfHeight) const;
@@ -23,4 +29,7 @@ public:
     int screenWidth = 1680;     // screen size in pixels
     int screenHeight = 1050;
     float cameraZOffset = -5.0f;  // added to the eye's z
+    // The views of the tank: the eye moved across (positive to the right) and toward the tank.
+    double eyeShiftX = 0;
+    double eyeShiftIn = 0;
 };

@@ -32,7 +32,7 @@ AFX_IDW_PANE_FIRST = 59648
 # The popup menu: owner-drawn items 48 pixels high below a 3-pixel frame, in this order.
 MENU_AT = (300, 120)
 MENU_ITEMS = ["fish counts", "watch", "feed", "touch", "grow", "shrink", "marker", "ripple",
-              "exit"]
+              "settings", "exit"]
 MENU_ITEM_HEIGHT = 48
 MENU_FRAME = 3
 
@@ -81,15 +81,16 @@ class WindowInfo:
         self.visible = fields["visible"] == "1"
         self.rect = tuple(int(v) for v in fields["rect"].split(","))
         self.client = tuple(int(v) for v in fields["client"].split(","))
+        self.origin = tuple(int(v) for v in fields["origin"].split(","))
         self.has_menu = fields["menu"] == "1"
 
 
-def probe(env=None):
-    """Returns (screen size, [top-level windows titled BluereefScr with their children])."""
+def probe(env=None, title=TITLE):
+    """Returns (screen size, [top-level windows of that title with their children])."""
     # The report goes through a file, not a pipe: a Wine helper that the probe happens to start
     # (the desktop process) inherits its output and would hold a pipe open for its whole life.
-    with tempfile.TemporaryFile(mode="w+") as report:
-        subprocess.run(["wine", WINPROBE, TITLE], stdout=report, stderr=subprocess.DEVNULL,
+    with tempfile.TemporaryFile(mode="w+", encoding="latin-1") as report:
+        subprocess.run(["wine", WINPROBE, title], stdout=report, stderr=subprocess.DEVNULL,
                        timeout=60, check=True, env=env)
         report.seek(0)
         output = report.read()
@@ -203,6 +204,11 @@ class Aquarium:
         self.focus()
         subprocess.run(["xdotool", "key", *keys], check=True, timeout=20, env=self.env)
 
+    def press(self, *keys):
+        """Keys to whichever window has the keyboard: a dialog, once it is open."""
+        subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True, timeout=20,
+                       env=self.env)
+
     def click(self, x, y, button=1, hold=0.15):
         """Presses and releases a mouse button at screen point (x, y), holding it as long as a
         person does: a frame sees the button down before it goes up."""
@@ -234,6 +240,44 @@ class Aquarium:
             self.process.wait(timeout=30)
             # The killed process may leave its Windows side behind for a moment.
             wait_until(lambda: not probe(self.env)[1], 20, interval=0.2)
+
+
+class Dialog:
+    """One of the program's dialogs as the user sees it, found by its title: its controls by
+    identifier, with their screen rectangles and texts."""
+
+    def __init__(self, title, env=None):
+        self.title = title
+        self.env = env
+        self.frame = None
+        self.controls = {}
+
+    def wait_shown(self, timeout=15):
+        def shown():
+            _, windows = probe(self.env, self.title)
+            visible = [w for w in windows if w[0].visible]
+            return visible[0] if visible else None
+        found = wait_until(shown, timeout, interval=0.25)
+        if found:
+            self.frame, children = found
+            self.controls = {child.id: child for child in children}
+        return found is not None
+
+    def gone(self, timeout=10):
+        return wait_until(lambda: not [w for w in probe(self.env, self.title)[1] if w[0].visible],
+                          timeout, interval=0.25)
+
+    def text(self, control_id):
+        self.wait_shown()
+        return self.controls[control_id].title
+
+    def centre(self, control_id):
+        left, top, right, bottom = self.controls[control_id].rect
+        return (left + right) // 2, (top + bottom) // 2
+
+    def client_point(self, x, y):
+        """The screen point of client point (x, y)."""
+        return self.frame.origin[0] + x, self.frame.origin[1] + y
 
 
 def check_covers_screen(test, frame, children, screen):
@@ -283,9 +327,16 @@ def pixels(path):
     return numpy.frombuffer(raw, dtype=numpy.uint8).reshape(height, width, 3).astype(numpy.int32)
 
 
-def write_settings(fish_counts, bubbles=True):
-    """An INI with these fish counts; without bubbles the empty tank is a still picture."""
-    lines = ["[Aquarium Settings]", f"QIPAONUM={100 if bubbles else 110}", "[Fish Number]"]
+# The views of the tank with the eye held still at home: the middle of the left/right slider and
+# the far end of the far/near one.
+STILL_VIEW = ["CHECK VIEWS=0", "VIEWSLEFTRIGHT=3500", "VIEWSNEARFAR=0"]
+
+
+def write_settings(fish_counts, bubbles=True, extra=()):
+    """An INI with these fish counts and the eye still; without bubbles the empty tank is a still
+    picture. `extra` adds lines of section "Aquarium Settings"."""
+    lines = ["[Aquarium Settings]", f"QIPAONUM={100 if bubbles else 110}", *STILL_VIEW, *extra,
+             "[Fish Number]"]
     lines += [f"Fish{kind}={count}" for kind, count in enumerate(fish_counts)]
     ini_path().write_text("\r\n".join(lines) + "\r\n", encoding="latin-1")
 

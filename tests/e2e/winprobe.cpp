@@ -18,16 +18,18 @@ void printWindow(const char* kind, HWND hwnd)
     RECT client{};
     ::GetWindowRect(hwnd, &window);
     ::GetClientRect(hwnd, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(hwnd, &origin);
     DWORD process = 0;
     ::GetWindowThreadProcessId(hwnd, &process);
     std::printf("%s hwnd=%p id=%ld class=%s style=0x%08lx exstyle=0x%08lx visible=%d "
-                "rect=%ld,%ld,%ld,%ld client=%ld,%ld menu=%d pid=%lu title=%s\n",
+                "rect=%ld,%ld,%ld,%ld client=%ld,%ld origin=%ld,%ld menu=%d pid=%lu title=%s\n",
                 kind, static_cast<void*>(hwnd), ::GetWindowLongA(hwnd, GWL_ID), className,
                 static_cast<unsigned long>(::GetWindowLongA(hwnd, GWL_STYLE)),
                 static_cast<unsigned long>(::GetWindowLongA(hwnd, GWL_EXSTYLE)),
                 ::IsWindowVisible(hwnd) ? 1 : 0, window.left, window.top, window.right,
-                window.bottom, client.right, client.bottom, ::GetMenu(hwnd) != nullptr ? 1 : 0,
-                static_cast<unsigned long>(process), title);
+                window.bottom, client.right, client.bottom, origin.x, origin.y,
+                ::GetMenu(hwnd) != nullptr ? 1 : 0, static_cast<unsigned long>(process), title);
 }
 
 BOOL CALLBACK printChild(HWND hwnd, LPARAM)

@@ -3,6 +3,7 @@
 #include "environment/BackdropPatch.h"
 
 #include "environment/BackgroundWall.h"
+#include "support/CoverCheck.h"
 #include "support/Feedback.h"
 #include "support/GlTestContext.h"
 #include "tank/TankBounds.h"
@@ -184,36 +185,6 @@ TEST(BackdropCover, HidesAQuadBehindItOnlyWhenItFillsTheScreenInFrontOfIt)
     ScreenProjection behind = frameView(1024, 768);
     behind.modelview[14] = -200;
     EXPECT_FALSE(patch.hidesQuad(wall, behind));
-}
-
-// Draws a red quad behind the patch, then the patch in white, through `view` on a window of the
-// view's size, and counts the red pixels left.
-int redPixelsLeft(const BackdropPatch& patch, const Point3d quad[4], const ScreenProjection& view)
-{
-    GlTestContext gl(view.viewport[2], view.viewport[3]);
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixd(view.projection);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixd(view.modelview);
-    glEnable(GL_DEPTH_TEST);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glColor3ub(255, 0, 0);
-    glBegin(GL_QUADS);
-    for (int c = 0; c < 4; ++c)
-        glVertex3d(quad[c].x, quad[c].y, quad[c].z);
-    glEnd();
-    glColor3ub(255, 255, 255);
-    glDeleteLists(patch.draw(), 1);
-    glFinish();
-
-    std::vector<unsigned char> pixels(static_cast<size_t>(view.viewport[2]) * view.viewport[3] * 4);
-    glReadPixels(0, 0, view.viewport[2], view.viewport[3], GL_RGBA, GL_UNSIGNED_BYTE,
-                 pixels.data());
-    int red = 0;
-    for (size_t i = 0; i < pixels.size(); i += 4)
-        red += pixels[i] == 255 && pixels[i + 1] == 0 ? 1 : 0;
-    return red;
 }
 
 TEST(BackdropCover, TheRasteriserAgreesWithTheProof)

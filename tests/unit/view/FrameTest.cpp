@@ -4,6 +4,7 @@
 #include "ViewFixture.h"
 #include "settings/SettingsStore.h"
 #include "support/Feedback.h"
+#include "view/SceneLight.h"
 
 #include <GL/gl.h>
 
@@ -63,13 +64,75 @@ TEST_F(FrameTest, SetUpLeavesTheFixedStateWithABlackClearColour)
     EXPECT_EQ(glInteger(GL_BLEND_SRC), GL_ONE) << "blending starts with the initial function";
     EXPECT_EQ(glInteger(GL_BLEND_DST), GL_ZERO);
 
-    EXPECT_TRUE(glIsEnabled(GL_FOG));
-    EXPECT_EQ(glInteger(GL_FOG_MODE), GL_EXP);
-    EXPECT_EQ(glFloats(GL_FOG_COLOR), (Rgba{1, 1, 1, 1}));
-    EXPECT_FLOAT_EQ(glFloats(GL_FOG_DENSITY)[0], 0.5f);
-    EXPECT_FLOAT_EQ(glFloats(GL_FOG_START)[0], -10.0f);
-    EXPECT_FLOAT_EQ(glFloats(GL_FOG_END)[0], 100.0f);
-    EXPECT_EQ(glInteger(GL_FOG_HINT), GL_DONT_CARE);
+    EXPECT_FALSE(glIsEnabled(GL_FOG)) << "no haze until a frame asks for one";
+}
+
+// The average colour of what the last frame showed in the view's window.
+Rgba shownColour(AquariumView& view)
+{
+    RECT client{};
+    view.GetClientRect(&client);
+    std::vector<unsigned char> pixels(static_cast<size_t>(client.right) * client.bottom * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, client.right, client.bottom, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    Rgba sum{};
+    for (size_t i = 0; i < pixels.size(); i += 4)
+        for (int c = 0; c < 3; ++c)
+            sum[c] += pixels[i + c] / 255.0f;
+    const float count = static_cast<float>(pixels.size() / 4);
+    return {sum[0] / count, sum[1] / count, sum[2] / count, 1};
+}
+
+TEST_F(FrameTest, FogFollowsItsSettingFromTheFirstFrameOnAndNeverTurnsTheTankWhite)
+{
+    hideOverlay();
+    theSettings.fogDensity = 0;
+    view.renderFrame();
+    const Rgba clear = shownColour(view);
+    EXPECT_GT(clear[0] + clear[1] + clear[2], 0.2f) << "the frame read back is a picture";
+    EXPECT_LT(clear[0] + clear[1] + clear[2], 1.5f) << "the first frame is the tank, not white";
+
+    theSettings.fogDensity = kFogDensityMax;
+    view.renderFrame();
+    EXPECT_EQ(glInteger(GL_FOG_MODE), GL_EXP2);
+    EXPECT_FLOAT_EQ(glFloats(GL_FOG_DENSITY)[0], fogDensityFor(kFogDensityMax));
+    const Rgb haze = fogColourFor(lightColour(theSettings, 0));
+    const Rgba fogColour = glFloats(GL_FOG_COLOR);
+    for (int c = 0; c < 3; ++c)
+        EXPECT_NEAR(fogColour[c], haze[c], 1e-6) << "channel " << c;
+    const Rgba hazy = shownColour(view);
+    EXPECT_LT(hazy[0] + hazy[1] + hazy[2], 1.5f);
+    // The haze draws the picture toward the water's colour: less of the reef's contrast, more of
+    // the water's blue-green than red.
+    EXPECT_GT(hazy[2] - hazy[0], clear[2] - clear[0]);
+}
+
+TEST_F(FrameTest, TheLightTakesTheColourOfTheColourGroupAndItsPhaseIsShared)
+{
+    theSettings.lightIntensity = 0;
+    theSettings.frontFixed = 1;
+    theSettings.frontAutoGradient = 0;
+    theSettings.frontColor = 0x00FF80;  // a spring green: red 128, green 255, blue 0
+    view.renderFrame();
+    const Rgba green{128 / 255.0f, 1, 0, 1};
+    EXPECT_EQ(lightValues(GL_AMBIENT), green);
+    EXPECT_EQ(lightValues(GL_DIFFUSE), green);
+
+    theSettings.frontFixed = 0;
+    theSettings.frontAutoGradient = 1;
+    theSettings.lockFore = 0;
+    view.renderFrame();
+    const float phase = frontColorPhase;
+    view.renderFrame();
+    EXPECT_FLOAT_EQ(frontColorPhase, std::fmod(phase + 1, kLightColourPeriod))
+        << "each frame moves the cycle on and tells the settings dialog where it is";
+    theSettings.lockFore = 1;
+    frontColorPhase = -1;
+    view.renderFrame();
+    view.renderFrame();
+    EXPECT_EQ(frontColorPhase, -1) << "locked, the light keeps its colour";
+    const Rgb held = lightTint(theSettings, std::fmod(phase + 1, kLightColourPeriod));
+    EXPECT_NEAR(lightValues(GL_DIFFUSE)[0], held[0], 1e-6);
 }
 
 TEST_F(FrameTest, SetUpLeavesNoUnpackedFileBehind)

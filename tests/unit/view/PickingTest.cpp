@@ -110,6 +110,30 @@ TEST_F(PickingTest, AClickIsPickedAtThePointOfTheTankUnderIt)
     }
 }
 
+TEST_F(PickingTest, WithTheEyeMovedByTheViewsAClickIsStillPickedUnderIt)
+{
+    theViewsPosition = {kViewsLeftRightMax, kViewsNearFarMax};
+    view.renderFrame();
+    const SceneCamera& camera = view.frameRenderer().camera;
+    ASSERT_GT(camera.eyeX(), 1.0) << "the eye has moved right";
+    ASSERT_LT(camera.eyeZ(), -10.0) << "and toward the tank";
+    // The bars' plane lies 69 units down the z axis: nearer the eye now, so a pixel spans less.
+    const double unitsPerPixel = 0.4 * (camera.eyeZ() + 69) / 384;
+
+    chooseMode(ModePositionPick);
+    const struct {
+        int x, y;
+    } points[] = {{512, 384}, {200, 150}, {850, 650}};
+    for (const auto& p : points) {
+        clickAt(p.x, p.y);
+        view.renderFrame();
+        SCOPED_TRACE(std::to_string(p.x) + ", " + std::to_string(p.y));
+        ASSERT_TRUE(pick().pickHasX && pick().pickHasY);
+        EXPECT_NEAR(pick().pickX, camera.eyeX() + (p.x - 512) * unitsPerPixel, 0.6);
+        EXPECT_NEAR(pick().pickY, (384 - p.y) * unitsPerPixel, 0.6);
+    }
+}
+
 TEST_F(PickingTest, EachClickInFeedModeDropsItsPelletJustBelowIt)
 {
     chooseMode(ModeFeed);

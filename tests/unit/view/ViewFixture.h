@@ -1,5 +1,6 @@
 // A real aquarium view inside a plain parent window, with its frame timer stopped so that the test
-// decides when frames are drawn. The settings record is restored after each test.
+// decides when frames are drawn, and the eye at home. The settings record and the views position
+// are restored after each test.
 #pragma once
 
 #include "settings/SettingsStore.h"
@@ -23,11 +24,16 @@ protected:
         pumpMessages();
         framesBefore = view.fishRampCount();
         loadedSettings = theSettings;
+        loadedViews = theViewsPosition;
+        // The eye stays at home unless a test moves it.
+        theSettings.autoViews = 0;
+        theViewsPosition = {kViewsLeftRightMax / 2, 0};
     }
     void TearDown() override
     {
         parent.DestroyWindow();
         theSettings = loadedSettings;
+        theViewsPosition = loadedViews;
     }
 
     int framesSinceSetUp() const { return view.fishRampCount() - framesBefore; }
@@ -43,4 +49,5 @@ protected:
     AquariumView view;
     int framesBefore = 0;
     AquariumSettings loadedSettings{};
+    ViewsPosition loadedViews{};
 };

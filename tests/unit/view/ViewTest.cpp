@@ -3,6 +3,7 @@
 
 #include "ViewFixture.h"
 #include "media/BuiltInMusic.h"
+#include "ui/CursorHideCounter.h"
 
 #include <gtest/gtest.h>
 

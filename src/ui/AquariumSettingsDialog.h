@@ -1,0 +1,63 @@
+// The settings dialog: the light's colour, fog, light intensity, sound volume, bubbles and the
+// views of the tank. It saves its values and hands them to the tank every 100 ms while it is
+// open, so every change shows within a tenth of a second and nothing needs confirming.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "settings/AquariumSettings.h"
+#include "ui/AquariumSettingsKeys.h"
+#include "ui/ColorSwatchButton.h"
+#include "ui/IconButton.h"
+#include "ui/IconCheckBox.h"
+#include "ui/SkinnedSlider.h"
+
+class AquariumSettingsDialog : public CDialog {
+public:
+    explicit AquariumSettingsDialog(CWnd* parent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    void OnTimer(UINT_PTR id);
+    void OnHScroll(UINT code, UINT position, HWND scrollBar);
+    void OnVScroll(UINT code, UINT position, HWND scrollBar);
+    void OnClose();
+    // The colour controls: the six swatches and the six mode boxes of the two colour groups.
+    void OnColourControl(UINT id);
+    void OnReload() { load(); }
+    void OnSaveNow() { save(); }
+    void OnPreviousBackground();
+    void OnNextBackground();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void load();
+    void save();
+    void showValues();
+    void readControls();
+    void readVerticalSliders();
+    void selectMode(ColourGroup group, int AquariumSettings::*box);
+    // Asks for the swatch's colour; a chosen one also selects `selects` (when given) in `group`.
+    void pickColour(ColorSwatchButton& swatch, int AquariumSettings::*colour, ColourGroup group,
+                    int AquariumSettings::*selects);
+    void showBackgroundPreview();
+    void setVolume();
+    // Calls visit(flag, box) for each check box of the record's flags.
+    template <typename Visit>
+    void forEachBox(Visit visit);
+
+    CButton autoViewsBox;
+    CSliderCtrl nearFarSlider, leftRightSlider;
+    SkinnedSlider lightSlider, fogSlider;
+    IconButton aboutButton, previousBackgroundButton, nextBackgroundButton, makerLabel;
+    IconCheckBox showWaterBox, showTerraBox, showLightBox, frontGradientBox, frontFixedBox,
+        frontAutoBox, backGradientBox, backFixedBox, backAutoBox, lockBackBox, lockForeBox;
+    CButton cancelButton, okButton;
+    ColorSwatchButton backColor2Swatch, backColor1Swatch, frontColor2Swatch, frontColor1Swatch,
+        backColorSwatch, frontColorSwatch;
+    SkinnedSlider volumeSlider, bubbleSlider;
+
+    AquariumSettings values{};  // the record's fields this dialog edits; rotations carry phases
+};

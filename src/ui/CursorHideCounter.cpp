@@ -1,0 +1,3 @@
+#include "ui/CursorHideCounter.h"
+
+int cursorHideCounter = 0;

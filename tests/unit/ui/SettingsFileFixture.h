@@ -1,0 +1,42 @@
+// The dialogs read and write the program's own settings file: each test starts without one, and
+// whatever was there before is put back afterwards.
+#pragma once
+
+#include "settings/IniFile.h"
+#include "settings/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+class SettingsFileFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::ifstream in(settingsIniPath(), std::ios::binary);
+        hadFile = in.good();
+        saved.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        in.close();
+        ::DeleteFileA(settingsIniPath().c_str());
+        savedSettings = theSettings;
+        savedViews = theViewsPosition;
+    }
+    void TearDown() override
+    {
+        ::DeleteFileA(settingsIniPath().c_str());
+        if (hadFile)
+            std::ofstream(settingsIniPath(), std::ios::binary) << saved;
+        theSettings = savedSettings;
+        theViewsPosition = savedViews;
+    }
+
+    IniFile ini{settingsIniPath()};
+
+private:
+    bool hadFile = false;
+    std::string saved;
+    AquariumSettings savedSettings{};
+    ViewsPosition savedViews{};
+};
