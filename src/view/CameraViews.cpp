@@ -65,13 +65,20 @@ void CameraViews::standAt(SceneCamera& camera, const Cover& cover, const ViewsPo
     const int nearFar = std::clamp(position.viewsNearFarNow, 0, kViewsNearFarMax);
     const int leftRight = std::clamp(position.viewsLeftRightNow, 0, kViewsLeftRightMax);
     const double dolly = kFullDolly * nearFar / kViewsNearFarMax;
-    if (nearFar != limitNearFar) {
-        limitAcross = acrossLimit(camera, cover, dolly);
-        limitNearFar = nearFar;
-    }
     const int middle = kViewsLeftRightMax / 2;
+    camera.eyeShiftX = acrossLimitAt(camera, cover, dolly) * (leftRight - middle) / middle;
     camera.eyeShiftIn = dolly;
-    camera.eyeShiftX = limitAcross * (leftRight - middle) / middle;
+}
+
+double CameraViews::acrossLimitAt(const SceneCamera& camera, const Cover& cover, double dolly)
+{
+    if (limits.empty())
+        for (int depth = 0; depth <= kLimitDepths; ++depth)
+            limits.push_back(acrossLimit(camera, cover, kFullDolly * depth / kLimitDepths));
+    const double step = dolly / kFullDolly * kLimitDepths;
+    const int below = std::clamp(static_cast<int>(step), 0, kLimitDepths - 1);
+    const double t = step - below;
+    return limits[below] + (limits[below + 1] - limits[below]) * t;
 }
 
 double CameraViews::acrossLimit(const SceneCamera& camera, const Cover& cover, double dolly)

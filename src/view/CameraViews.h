@@ -10,6 +10,8 @@
 #include "tank/TankBounds.h"
 #include "view/SceneCamera.h"
 
+#include <vector>
+
 class CameraViews {
 public:
     // How far the near end of the far/near slider takes the eye toward the tank.
@@ -19,6 +21,8 @@ public:
     static constexpr int kDriftInOutFrames = 4000;
     // Frames a change to automatic views takes to ease from where the eye was onto the drift.
     static constexpr int kEaseFrames = 180;
+    // The depths at which the limit across is worked out.
+    static constexpr int kLimitDepths = 12;
 
     // The backdrop in front of the tank's background wall, which the eye must keep covering the
     // screen; both stay as they are from scene set-up on.
@@ -41,11 +45,15 @@ public:
     static double acrossLimit(const SceneCamera& camera, const Cover& cover, double dolly);
 
 private:
+    // How far across the eye may go at `dolly`, from limits worked out once at evenly spaced
+    // depths: between two of them it takes the straight line, which never passes the true
+    // limit (a least of straight lines, one for each edge of the backdrop, bends down).
+    double acrossLimitAt(const SceneCamera& camera, const Cover& cover, double dolly);
+
+    std::vector<double> limits;  // at kLimitDepths + 1 depths from home to the full dolly
     bool drifting = false;
     bool placedBefore = false;
     int driftFrame = 0;
     int easeFrame = kEaseFrames;
     ViewsPosition easeFrom{};
-    int limitNearFar = -1;      // the far/near position acrossLimit was last worked out for
-    double limitAcross = 0;     // and its result
 };

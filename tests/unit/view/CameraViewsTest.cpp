@@ -69,8 +69,11 @@ TEST(CameraViews, WhereverTheViewsPutTheEyeNoPixelOfTheWallShowsPastTheBackdrop)
 {
     // The screens scaled down by four: the same frustum, so the same picture in fewer pixels.
     const Screen screens[] = {{1024, 768}, {1680, 1050}, {1280, 1024}, {1920, 1080}, {768, 1024}};
+    // The corners of the sliders' square, and places between the depths the limits are worked
+    // out at.
     const ViewsPosition corners[] = {{0, 0}, {kViewsLeftRightMax, 0}, {0, kViewsNearFarMax},
-                                     {kViewsLeftRightMax, kViewsNearFarMax}, {kMiddle, 1000}};
+                                     {kViewsLeftRightMax, kViewsNearFarMax}, {kMiddle, 1000},
+                                     {kViewsLeftRightMax, 1250}, {0, 333}};
     for (const Screen& screen : screens) {
         Tank tank(screen);
         Point3d wall[4];
