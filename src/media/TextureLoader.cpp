@@ -1,6 +1,7 @@
 #include "media/TextureLoader.h"
 
 #include "media/BmpImage.h"
+#include "media/PictureImage.h"
 
 #include <GL/glu.h>
 
@@ -167,6 +168,42 @@ bool LoadMipmappedBmpTexture(const char* path, GLuint* texture)
         return true;
     } catch (const std::bad_alloc&) {
         return false;
+    }
+}
+
+std::optional<PictureTexture> LoadPictureTexture(const char* path)
+{
+    try {
+        const std::optional<std::vector<std::uint8_t>> file = readFileWin32(path);
+        if (!file)
+            return std::nullopt;
+        const std::optional<PictureImage> image = decodePicture(file->data(), file->size());
+        if (!image)
+            return std::nullopt;
+
+        GLint maxSide = 0;
+        ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+        maxSide = std::min(maxSide, kPictureTextureMaxSide);
+        const GLint width = plainTextureSide(image->width, maxSide);
+        const GLint height = plainTextureSide(image->height, maxSide);
+        std::vector<std::uint8_t> scaled(static_cast<std::size_t>(width) * height * 4);
+        const PixelStoreScope pixelStore;
+        if (::gluScaleImage(GL_RGBA, image->width, image->height, GL_UNSIGNED_BYTE,
+                            image->pixels.data(), width, height, GL_UNSIGNED_BYTE,
+                            scaled.data()) != 0)
+            return std::nullopt;
+
+        PictureTexture texture{generateBoundTexture(), image->width, image->height};
+        ::gluBuild2DMipmaps(GL_TEXTURE_2D, 4, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+                            scaled.data());
+        ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+        ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+        ::glBindTexture(GL_TEXTURE_2D, 0);
+        return texture;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
     }
 }
 

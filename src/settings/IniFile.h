@@ -19,8 +19,13 @@ public:
     // that is not a number reads as 0.
     int readInt(const std::string& section, const std::string& key) const;
 
-    // Failed writes are ignored, as everywhere in the program.
-    void writeText(const std::string& section, const std::string& key,
+    // The value however long it is, for values that may exceed the usual buffer (file paths).
+    std::string readWholeText(const std::string& section, const std::string& key) const;
+
+    // Failed writes are ignored, as everywhere in the program. A section, key or text holding a
+    // line break is refused (nothing is written, and the result is false): written as it is, the
+    // break would start a line of its own and so a key of its own.
+    bool writeText(const std::string& section, const std::string& key,
                    const std::string& text) const;
     void writeInt(const std::string& section, const std::string& key, int value) const;
 
