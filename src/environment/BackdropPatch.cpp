@@ -136,6 +136,20 @@ void BackdropPatch::buildGrid(const TankBounds& tank, int backgroundMode)
         }
 }
 
+double BackdropPatch::aspectRatio() const
+{
+    double left = controlPoints[0][0].x, right = left;
+    double bottom = controlPoints[0][0].y, top = bottom;
+    for (const auto& row : controlPoints)
+        for (const Point3d& point : row) {
+            left = std::min(left, point.x);
+            right = std::max(right, point.x);
+            bottom = std::min(bottom, point.y);
+            top = std::max(top, point.y);
+        }
+    return top > bottom ? (right - left) / (top - bottom) : 1.0;
+}
+
 unsigned BackdropPatch::draw() const
 {
     const GLuint newList = glGenLists(1);

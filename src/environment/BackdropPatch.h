@@ -41,6 +41,9 @@ public:
     // quad `corners`: drawn opaque after that quad, it then overwrites all the quad left behind.
     bool hidesQuad(const Point3d corners[4], const ScreenProjection& view) const;
 
+    // The patch's width over its height, from its control points.
+    double aspectRatio() const;
+
     Point3d controlPoints[kBackdropGridSize][kBackdropGridSize]{};  // row 0 is the top row
     int tessellation = 2;  // steps per parameter direction
     unsigned listName = 0;  // display-list name returned by the last draw

@@ -50,6 +50,15 @@ public:
     {
         return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
+    // Sets the `mask` bits of an item's state (of every item for -1) to those of `state`.
+    BOOL SetItemState(int item, UINT state, UINT mask)
+    {
+        LVITEMA change{};
+        change.state = state;
+        change.stateMask = mask;
+        return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                                             reinterpret_cast<LPARAM>(&change)));
+    }
     BOOL RedrawItems(int first, int last)
     {
         return static_cast<BOOL>(SendMessage(LVM_REDRAWITEMS, first, last));

@@ -82,17 +82,29 @@ void CWinApp::SetRegistryKey(LPCSTR companyKey)
     m_pszRegistryKey = companyKey;
 }
 
+std::string CWinApp::profileSectionPath(LPCSTR section) const
+{
+    return "Software\\" + m_pszRegistryKey + "\\" + m_pszAppName + "\\" + section;
+}
+
 UINT CWinApp::GetProfileInt(LPCSTR section, LPCSTR entry, int defaultValue) const
 {
     if (m_pszRegistryKey.empty())
         return static_cast<UINT>(defaultValue);
-    const std::string path =
-        "Software\\" + m_pszRegistryKey + "\\" + m_pszAppName + "\\" + section;
     DWORD value = 0;
     DWORD size = sizeof value;
-    const LSTATUS status = ::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), entry, RRF_RT_REG_DWORD,
-                                          nullptr, &value, &size);
+    const LSTATUS status = ::RegGetValueA(HKEY_CURRENT_USER, profileSectionPath(section).c_str(),
+                                          entry, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return status == ERROR_SUCCESS ? value : static_cast<UINT>(defaultValue);
+}
+
+BOOL CWinApp::WriteProfileInt(LPCSTR section, LPCSTR entry, int value) const
+{
+    if (m_pszRegistryKey.empty())
+        return FALSE;
+    const DWORD stored = static_cast<DWORD>(value);
+    return ::RegSetKeyValueA(HKEY_CURRENT_USER, profileSectionPath(section).c_str(), entry,
+                             REG_DWORD, &stored, sizeof stored) == ERROR_SUCCESS;
 }
 
 int AfxWinMain(HINSTANCE instance)

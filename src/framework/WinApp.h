@@ -24,6 +24,8 @@ public:
     // Keeps the application's profile in the registry under HKCU\Software\<key>\<app name>.
     void SetRegistryKey(LPCSTR companyKey);
     UINT GetProfileInt(LPCSTR section, LPCSTR entry, int defaultValue) const;
+    // FALSE when no company key is set or the registry refuses the value.
+    BOOL WriteProfileInt(LPCSTR section, LPCSTR entry, int value) const;
 
     // Called by the entry point before InitInstance.
     void AfxWinInit(HINSTANCE instance);
@@ -34,6 +36,8 @@ public:
     std::string m_pszRegistryKey;
 
 private:
+    std::string profileSectionPath(LPCSTR section) const;
+
     int m_exitCode = 0;  // the wParam of the WM_QUIT that ended the message loop
 };
 

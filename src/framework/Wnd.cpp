@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/Menu.h"
+#include "framework/WinApp.h"
 
 #include <unordered_map>
 
@@ -358,4 +359,12 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
 {
     return modifyLong(m_hWnd, GWL_EXSTYLE, remove, add, swpFlags);
+}
+
+int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) const
+{
+    const CWinApp* const app = AfxGetApp();
+    if (caption == nullptr && app != nullptr)
+        caption = app->m_pszAppName.c_str();
+    return ::MessageBoxA(m_hWnd, text, caption, type);
 }

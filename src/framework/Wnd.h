@@ -76,6 +76,8 @@ public:
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    // A message box owned by this window; without a caption it carries the application's name.
+    int MessageBox(LPCSTR text, LPCSTR caption = nullptr, UINT type = MB_OK) const;
 
 protected:
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);

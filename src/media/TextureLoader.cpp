@@ -194,7 +194,8 @@ std::optional<PictureTexture> LoadPictureTexture(const char* path)
             return std::nullopt;
 
         PictureTexture texture{generateBoundTexture(), image->width, image->height};
-        ::gluBuild2DMipmaps(GL_TEXTURE_2D, 4, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+        // Stored without alpha: a background is opaque, whatever transparency the file has.
+        ::gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
                             scaled.data());
         ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);

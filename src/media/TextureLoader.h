@@ -34,7 +34,7 @@ struct PictureTexture {
     int height = 0;
 };
 
-// Loads a JPEG, PNG or BMP file (see decodePicture) as a mipmapped RGBA texture, upright, scaled
+// Loads a JPEG, PNG or BMP file (see decodePicture) as an opaque mipmapped texture, upright, scaled
 // to power-of-two sides no larger than kPictureTextureMaxSide and the implementation's limit.
 // Unlike the BMP loaders, a texture name is made only for a picture that decodes; nothing is
 // left bound then.

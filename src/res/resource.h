@@ -96,3 +96,35 @@
 #define IDC_AUTO_VIEWS 1040
 #define IDC_VIEWS_LEFT_RIGHT 1041
 #define IDC_VIEWS_NEAR_FAR 1042
+
+// The custom music dialog and its controls.
+#define IDD_CUSTOM_MUSIC 259
+#define IDC_MUSIC_POSITION 1006
+#define IDC_MUSIC_VOLUME 1007
+#define IDC_MUSIC_ON 1011
+#define IDC_MUSIC_LIST 1016
+#define IDC_MUSIC_ADD 1017
+#define IDC_MUSIC_REMOVE 1018
+#define IDC_MUSIC_REMOVE_ALL 1019
+#define IDC_MUSIC_PLAY 1021
+#define IDC_MUSIC_STOP 1022
+#define IDC_MUSIC_PLAYER 1034
+
+// The play modes of both media dialogs.
+#define IDC_REPEAT_ONE 1023
+#define IDC_REPEAT_ALL 1024
+#define IDC_RANDOM_ORDER 1025
+
+// The custom background dialog and its controls.
+#define IDD_CUSTOM_BACKGROUND 288
+#define IDC_IMAGE_ADD 1008
+#define IDC_IMAGE_ADD_TWIN 1016
+#define IDC_IMAGE_REMOVE_TWIN 1009
+#define IDC_IMAGE_REMOVE_ALL_TWIN 1010
+#define IDC_IMAGE_REMOVE 1011
+#define IDC_IMAGE_REMOVE_ALL 1012
+#define IDC_IMAGE_STOP_TWIN 1013
+#define IDC_IMAGE_ON 1014
+#define IDC_IMAGE_LIST 1015
+#define IDC_IMAGE_START_TWIN 1017
+#define IDC_IMAGE_INTERVAL 1019

@@ -5,6 +5,8 @@
 #include "settings/SettingsStore.h"
 #include "ui/AquariumSettingsDialog.h"
 #include "ui/CursorHideCounter.h"
+#include "ui/CustomBackgroundDialog.h"
+#include "ui/CustomMusicDialog.h"
 #include "ui/FishSettingsDialog.h"
 #include "ui/OwnerDrawPopupMenu.h"
 
@@ -15,8 +17,8 @@
 
 namespace {
 
-// Opening the settings dialog keeps the pointer for 1100 frames, not 100 (unless something
-// resets the countdown sooner).
+// Opening the settings dialog or a media dialog keeps the pointer for 1100 frames, not 100
+// (unless something resets the countdown sooner).
 constexpr int kLongCursorShow = -1000;
 
 // What the popup menu offers: the fish counts first, then every mode, the settings, and exit last.
@@ -35,6 +37,8 @@ constexpr MenuCommand kMenuCommands[] = {
     {ModeMarker, IDI_MENU_MARKER, "  Place the Marker"},
     {ModeScreenCopy, IDI_MENU_RIPPLE, "  Ripple the Water"},
     {CommandAquariumSettings, IDI_MENU_SETTINGS, "  Aquarium Settings"},
+    {CommandCustomBackground, IDI_MENU_BACKGROUND, "  Custom Background"},
+    {CommandCustomMusic, IDI_MENU_MUSIC, "  Custom Music"},
     {CommandExit, IDI_MENU_EXIT, "  Exit"},
 };
 
@@ -124,7 +128,34 @@ bool AquariumView::setUpScene()
     scene.setUpPopulation();
     renderer.setUpScreenCopy();
     scene.prepareFood();
+    createMediaDialogs();
     return true;
+}
+
+void AquariumView::createMediaDialogs()
+{
+    musicDialog = std::make_unique<CustomMusicDialog>();
+    musicDialog->Create(IDD_CUSTOM_MUSIC, this);
+    musicDialog->ShowWindow(SW_HIDE);
+    backgroundDialog = std::make_unique<CustomBackgroundDialog>();
+    backgroundDialog->Create(IDD_CUSTOM_BACKGROUND, this);
+    backgroundDialog->ShowWindow(SW_HIDE);
+}
+
+void AquariumView::showMediaDialog(CDialog* dialog)
+{
+    if (dialog == nullptr || dialog->m_hWnd == nullptr)
+        return;
+    cursorHideCounter = kLongCursorShow;
+    dialog->CenterWindow();
+    dialog->ShowWindow(SW_SHOW);
+}
+
+BOOL AquariumView::renderFrame()
+{
+    renderer.userPicture =
+        backgroundDialog != nullptr ? backgroundDialog->pictureOnShow() : PictureTexture{};
+    return renderer.renderFrame(scene, interaction);
 }
 
 void AquariumView::OnSize(UINT type, int cx, int cy)
@@ -176,6 +207,8 @@ void AquariumView::OnDestroy()
 void AquariumView::tearDown()
 {
     surface.release();
+    musicDialog.reset();
+    backgroundDialog.reset();
     frameLoop.stop();
 }
 
@@ -228,7 +261,13 @@ BOOL AquariumView::OnCommand(WPARAM wParam, LPARAM lParam)
         tearDown();
         std::exit(0);
     }
-    if (command == CommandFishSettings || command == CommandAquariumSettings) {
+    if (command == CommandCustomMusic || command == CommandCustomBackground) {
+        if (command == CommandCustomMusic)
+            showMediaDialog(musicDialog.get());
+        else
+            showMediaDialog(backgroundDialog.get());
+        enterMode(ModeNone);
+    } else if (command == CommandFishSettings || command == CommandAquariumSettings) {
         // The dialog's command is the mode while it is open: the tank shows no mode's tools.
         interaction.InteractionMode = command;
         if (command == CommandFishSettings) {

@@ -4,11 +4,15 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "ui/CustomBackgroundDialog.h"
+#include "ui/CustomMusicDialog.h"
 #include "view/FrameLoop.h"
 #include "view/FrameRenderer.h"
 #include "view/GlSurface.h"
 #include "view/Interaction.h"
 #include "view/TankScene.h"
+
+#include <memory>
 
 class AquariumView : public CWnd {
 public:
@@ -19,8 +23,9 @@ public:
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
-    // Renders and presents one frame; returns the buffer swap's result.
-    BOOL renderFrame() { return renderer.renderFrame(scene, interaction); }
+    // Renders and presents one frame, with the user's picture on the backdrop while their show
+    // runs; returns the buffer swap's result.
+    BOOL renderFrame();
 
     TankScene& tankScene() { return scene; }
     const FrameRenderer& frameRenderer() const { return renderer; }
@@ -58,10 +63,15 @@ private:
     void click(CPoint point);
     // Makes `mode` the current one, with its cursor and, when it is new, a hint that names it.
     void enterMode(int mode);
+    // The two media dialogs, made hidden at the end of scene set-up and shown by their commands.
+    void createMediaDialogs();
+    void showMediaDialog(CDialog* dialog);
 
     GlSurface surface;          // the client DC and the rendering context
     FrameLoop frameLoop;        // the frame timer and the pacing of frames
     TankScene scene;            // the living things of the tank
     FrameRenderer renderer;     // the passes that draw a frame and what they draw with
     Interaction interaction;    // the mode and the clicks waiting for the frame's picks
+    std::unique_ptr<CustomMusicDialog> musicDialog;            // the user's own music
+    std::unique_ptr<CustomBackgroundDialog> backgroundDialog;  // the user's own pictures
 };

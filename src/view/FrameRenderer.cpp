@@ -181,11 +181,12 @@ void FrameRenderer::drawFish(TankScene& scene, int mode)
 
 void FrameRenderer::drawBackdrop()
 {
+    backdropShow.advance(userPicture);
     if (!backdropShown())
         return;
-    glBindTexture(GL_TEXTURE_2D, textures.backgroundTexture);
     glPushMatrix();
-    backdrop.listName = backdrop.draw();
+    backdropShow.draw(textures.backgroundTexture, backdrop.aspectRatio(),
+                      [this] { backdrop.listName = backdrop.draw(); });
     glPopMatrix();
 }
 

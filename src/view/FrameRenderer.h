@@ -7,6 +7,7 @@
 #include "environment/BackgroundWall.h"
 #include "environment/RippleGrid.h"
 #include "environment/TerrainLayers.h"
+#include "view/BackdropShow.h"
 #include "view/CameraViews.h"
 #include "view/Interaction.h"
 #include "view/SceneCamera.h"
@@ -45,6 +46,8 @@ public:
     SceneTextures textures;    // the backdrop picture and the fish skins
     TerrainLayers terrain;     // the sea floor's mesh and the layers' textures
     RippleGrid screenCopyEffect;  // the picture copied and rippled in the ripple mode
+    PictureTexture userPicture;   // the user's picture to show on the backdrop; name 0: none
+    BackdropShow backdropShow;    // the reef or the user's pictures on the backdrop, cross-faded
 
 private:
     void hideIdleCursor();

@@ -23,6 +23,8 @@ enum ViewCommand : int {
     CommandFishSettings = 1034,  // the fish settings dialog
     CommandAquariumSettings = 1040,  // the aquarium settings dialog
     CommandExit = 1042,          // ends the program
+    CommandCustomMusic = 1050,   // shows the custom music dialog
+    CommandCustomBackground = 1052,  // shows the custom background dialog
 };
 
 // Modes in which releasing the left button consumes the click.

@@ -32,7 +32,7 @@ AFX_IDW_PANE_FIRST = 59648
 # The popup menu: owner-drawn items 48 pixels high below a 3-pixel frame, in this order.
 MENU_AT = (300, 120)
 MENU_ITEMS = ["fish counts", "watch", "feed", "touch", "grow", "shrink", "marker", "ripple",
-              "settings", "exit"]
+              "settings", "background", "music", "exit"]
 MENU_ITEM_HEIGHT = 48
 MENU_FRAME = 3
 
@@ -71,6 +71,7 @@ class WindowInfo:
     """One line of winprobe's report."""
 
     def __init__(self, line):
+        self.state = {}  # check, items or position, for the controls that have them
         self.kind, _, rest = line.partition(" ")
         fields = dict(re.findall(r"(\w+)=(\S*)", rest.split(" title=")[0]))
         self.title = rest.split(" title=", 1)[1] if " title=" in rest else ""
@@ -103,6 +104,9 @@ def probe(env=None, title=TITLE):
             windows.append((WindowInfo(line), []))
         elif line.startswith("child ") and windows:
             windows[-1][1].append(WindowInfo(line))
+        elif line.startswith("state ") and windows and windows[-1][1]:
+            fields = re.findall(r"(check|items|position)=(-?\d+)", line)
+            windows[-1][1][-1].state.update({name: int(value) for name, value in fields})
     return screen, windows
 
 

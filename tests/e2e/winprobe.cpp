@@ -2,6 +2,7 @@
 // windows, as the system sees them (class, style bits, rectangles, menu, owning process). The
 // end-to-end tests read this to check what the user sees beyond pixels.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -32,9 +33,27 @@ void printWindow(const char* kind, HWND hwnd)
                 ::GetMenu(hwnd) != nullptr ? 1 : 0, static_cast<unsigned long>(process), title);
 }
 
+// What a control holds beyond its text: a button's check state, a list view's item count, a
+// track bar's position. The messages carry no pointers, so they work across processes.
+void printState(HWND hwnd)
+{
+    char className[128] = "";
+    ::GetClassNameA(hwnd, className, sizeof className);
+    if (std::strcmp(className, "Button") == 0)
+        std::printf("state hwnd=%p check=%ld\n", static_cast<void*>(hwnd),
+                    static_cast<long>(::SendMessageA(hwnd, BM_GETCHECK, 0, 0)));
+    else if (std::strcmp(className, "SysListView32") == 0)
+        std::printf("state hwnd=%p items=%ld\n", static_cast<void*>(hwnd),
+                    static_cast<long>(::SendMessageA(hwnd, LVM_GETITEMCOUNT, 0, 0)));
+    else if (std::strcmp(className, "msctls_trackbar32") == 0)
+        std::printf("state hwnd=%p position=%ld\n", static_cast<void*>(hwnd),
+                    static_cast<long>(::SendMessageA(hwnd, TBM_GETPOS, 0, 0)));
+}
+
 BOOL CALLBACK printChild(HWND hwnd, LPARAM)
 {
     printWindow("child", hwnd);
+    printState(hwnd);
     return TRUE;
 }
 

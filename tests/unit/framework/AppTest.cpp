@@ -111,7 +111,7 @@ TEST(AppEntryPoint, ApplicationNameComesFromTheStringTable)
     EXPECT_EQ(app.m_pszAppName, "BluereefScr");
 }
 
-TEST(AppProfile, IntegersAreReadFromTheCompanyKey)
+TEST(AppProfile, IntegersAreReadFromAndWrittenToTheCompanyKey)
 {
     const char* const key = "Software\\Bluereef Test Company\\TestApp\\Settings";
     const DWORD volume = 42;
@@ -123,6 +123,13 @@ TEST(AppProfile, IntegersAreReadFromTheCompanyKey)
     app.SetRegistryKey("Bluereef Test Company");
     EXPECT_EQ(app.GetProfileInt("Settings", "Volume", 7), 42u);
     EXPECT_EQ(app.GetProfileInt("Settings", "Missing", 7), 7u);
+
+    EXPECT_TRUE(app.WriteProfileInt("Settings", "Volume", 640));
+    EXPECT_TRUE(app.WriteProfileInt("New Section", "Level", -3));
+    EXPECT_EQ(app.GetProfileInt("Settings", "Volume", 7), 640u);
+    EXPECT_EQ(static_cast<int>(app.GetProfileInt("New Section", "Level", 7)), -3);
+    EXPECT_FALSE(CWinApp("TestApp").WriteProfileInt("Settings", "Volume", 1))
+        << "nowhere to write without a company key";
 
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Bluereef Test Company");
 }

@@ -2,6 +2,7 @@
 #include "TestWindows.h"
 
 #include "framework/Dialog.h"
+#include "framework/FileDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -137,3 +138,19 @@ TEST(Dialog, KeysInAModalDialogPassItsPreTranslateMessageFirst)
 }
 
 }  // namespace
+
+TEST(FileDialogFilter, BarsBecomeNullsAndTheListEndsInTwo)
+{
+    using namespace std::string_literals;
+    const struct {
+        const char* mfc;
+        std::string system;
+    } cases[] = {
+        {"(*.jpg;*.png)|*.jpg;*.png|", "(*.jpg;*.png)\0*.jpg;*.png\0\0"s},
+        {"(*.wav)|*.wav", "(*.wav)\0*.wav\0\0"s},
+        {"A|*.a|B|*.b||", "A\0*.a\0B\0*.b\0\0"s},
+        {"", "\0\0"s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(systemFilter(c.mfc), c.system) << c.mfc;
+}

@@ -1,0 +1,66 @@
+// The custom background dialog: a list of up to ten of the user's own pictures, the order in which
+// they follow one another and the interval, and the switch that starts the show. Modeless and
+// created hidden with the view, it lives as long as the view; hiding it keeps the list, the
+// textures and the running show. Each picture becomes a texture as it is added.
+#pragma once
+
+#include "framework/Dialog.h"
+#include "media/TextureLoader.h"
+#include "ui/IconCheckBox.h"
+#include "ui/MediaListKeys.h"
+#include "ui/PictureShow.h"
+
+#include <string>
+#include <vector>
+
+class CustomBackgroundDialog : public CDialog {
+public:
+    explicit CustomBackgroundDialog(CWnd* parent = nullptr);
+    ~CustomBackgroundDialog() override;
+
+    // The picture the show has on the backdrop now; none (name 0) while the show is stopped.
+    PictureTexture pictureOnShow() const;
+    const PictureShow& show() const { return pictureShow; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override {}
+    void OnCancel() override;
+
+    void OnTimer(UINT_PTR id);
+    void OnClose();
+    void OnAdd();
+    void OnRemove();
+    void OnRemoveAll();
+    void OnOwnImage();
+    void OnStartShow() { startShow(); }
+    void OnStopShow() { stopShow(); }
+    void OnModeBox(UINT id);
+    void OnListClick(NMHDR* header, LRESULT* result);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void load();
+    void save();
+    MediaListState shownState();
+    void applyMode(int mode);
+
+    // Adds the picture at `path` as the list's last; a failure or a full list says so.
+    void addPicture(const std::string& path);
+    void startShow() { pictureShow.start(); }
+    void stopShow();
+    // Makes the list's item `index` the show's current picture while the show runs.
+    void showItem(int index);
+    // Writes "ON" beside the current picture and "OFF" beside all others.
+    void markCurrentItem();
+    int interval() const;
+    std::string intervalText() const;
+
+    IconCheckBox ownImageBox, repeatOneBox, repeatAllBox, randomBox;
+    CListCtrl pictureList;
+    PictureShow pictureShow;
+    std::vector<PictureTexture> textures;  // one per list item, in list order
+    MediaListState savedState;  // what the file holds, to write only what changed
+};
