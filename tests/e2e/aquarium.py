@@ -336,12 +336,15 @@ def pixels(path):
 STILL_VIEW = ["CHECK VIEWS=0", "VIEWSLEFTRIGHT=3500", "VIEWSNEARFAR=0"]
 
 
-def write_settings(fish_counts, bubbles=True, extra=()):
+def write_settings(fish_counts, bubbles=True, extra=(), sections=None):
     """An INI with these fish counts and the eye still; without bubbles the empty tank is a still
-    picture. `extra` adds lines of section "Aquarium Settings"."""
+    picture. `extra` adds lines of section "Aquarium Settings", `sections` whole sections (a
+    name for a list of "key=value" lines)."""
     lines = ["[Aquarium Settings]", f"QIPAONUM={100 if bubbles else 110}", *STILL_VIEW, *extra,
              "[Fish Number]"]
     lines += [f"Fish{kind}={count}" for kind, count in enumerate(fish_counts)]
+    for name, entries in (sections or {}).items():
+        lines += [f"[{name}]", *entries]
     ini_path().write_text("\r\n".join(lines) + "\r\n", encoding="latin-1")
 
 

@@ -1,0 +1,307 @@
+"""The user's own music and pictures as a person uses them: files chosen in the system's file
+dialog, played or shown, and all of it back after a restart. What plays is heard through a sound
+configuration that sends the program's audio to a file; what shows is read from screenshots.
+
+The tank starts without fish or bubbles, so only the backdrop changes between screenshots."""
+import os
+import subprocess
+import tempfile
+import time
+import unittest
+import wave
+from pathlib import Path
+
+import numpy
+
+import aquarium
+from aquarium import (Aquarium, Dialog, MENU_ITEMS, TITLE, pixels, probe, screenshot, wait_until,
+                      windows_dir)
+
+MUSIC_DIALOG = "Custom Music - Free Bluereef Screensaver 1.0"
+BACKGROUND_DIALOG = "Custom Background - Free Bluereef Screensaver 1.0"
+SETTINGS_DIALOG = "Aquarium Settings - Free Bluereef Screensaver 1.0"
+NO_FISH = [0] * 15
+WS_DISABLED = 0x08000000
+
+# Control identifiers.
+MUSIC_ON, MUSIC_LIST, MUSIC_ADD, MUSIC_PLAY, MUSIC_VOLUME = 1011, 1016, 1017, 1021, 1007
+REPEAT_ONE, REPEAT_ALL = 1023, 1024
+IMAGE_ON, IMAGE_LIST, IMAGE_ADD = 1014, 1015, 1008
+SETTINGS_VOLUME = 1010
+
+# Where the test's own files lie: a folder with a space in its name, and one with an accent.
+MEDIA_FOLDER = "media test"
+ACCENTED_FOLDER = "m\u00e9dia"
+SAMPLE_RATE = 22050
+LOW_TONE, HIGH_TONE = 440, 1500
+
+# The test pictures: each has a colour on its left half and another on its right, so a picture
+# shown mirrored is no picture of the set. Colours by their strongest channel: 0 red, 1 green,
+# 2 blue.
+PICTURES = {"reef.jpg": (0, 1), "lagoon.png": (1, 2), "kelp.bmp": (2, 0)}
+CHANNEL_COLOURS = [(230, 20, 20), (20, 230, 20), (20, 20, 230)]
+
+VOLUME_PROFILE_KEY = r"HKCU\Software\Local AppWizard-Generated Applications\BluereefScr\Settings"
+
+
+def windows_path(unix_path):
+    return "C:\\" + str(unix_path.relative_to(windows_dir().parent)).replace("/", "\\")
+
+
+def write_tone(path, frequency, seconds):
+    t = numpy.arange(int(SAMPLE_RATE * seconds)) / SAMPLE_RATE
+    samples = (numpy.sin(2 * numpy.pi * frequency * t) * 12000).astype("<i2")
+    with wave.open(str(path), "wb") as sound:
+        sound.setnchannels(1)
+        sound.setsampwidth(2)
+        sound.setframerate(SAMPLE_RATE)
+        sound.writeframes(samples.tobytes())
+
+
+def write_picture(path, left, right, width=640, height=400):
+    """A picture of two halves, written through a plain PPM by ImageMagick in the format its name
+    asks for."""
+    image = numpy.zeros((height, width, 3), numpy.uint8)
+    image[:, :width // 2] = CHANNEL_COLOURS[left]
+    image[:, width // 2:] = CHANNEL_COLOURS[right]
+    with tempfile.NamedTemporaryFile(suffix=".ppm") as ppm:
+        ppm.write(f"P6 {width} {height} 255\n".encode() + image.tobytes())
+        ppm.flush()
+        subprocess.run(["convert", ppm.name, str(path)], check=True, timeout=60)
+
+
+def dominant_channel(area):
+    """The channel that stands clearly above the other two in the area's mean colour, or None
+    (a mixture, as in the middle of a cross-fade)."""
+    mean = area.reshape(-1, 3).mean(axis=0)
+    order = numpy.argsort(mean)
+    return int(order[2]) if mean[order[2]] > 2 * mean[order[1]] + 10 else None
+
+
+def picture_on_backdrop(shot):
+    """The test picture the backdrop shows, by the colours of its left and right parts."""
+    height, width, _ = shot.shape
+    rows = slice(height // 5, height // 2)
+    halves = (dominant_channel(shot[rows, width // 20:width // 5]),
+              dominant_channel(shot[rows, width * 4 // 5:width * 19 // 20]))
+    return next((name for name, colours in PICTURES.items() if colours == halves), None)
+
+
+class SoundCapture:
+    """A sound configuration whose default device writes what is played, as 16-bit samples, to a
+    file; the program is started with it."""
+
+    def __init__(self, folder):
+        self.path = Path(folder) / "capture.raw"
+        config = Path(folder) / "config"
+        (config / "alsa").mkdir(parents=True, exist_ok=True)
+        (config / "alsa" / "asoundrc").write_text(
+            f'pcm.!default {{ type file; slave.pcm "null"; file "{self.path}"; format "raw" }}\n')
+        self.env = dict(os.environ, XDG_CONFIG_HOME=str(config))
+
+    def size(self):
+        return self.path.stat().st_size if self.path.exists() else 0
+
+    def recent(self, count=4096):
+        """The last samples written: the device's file starts afresh each time it is opened."""
+        raw = self.path.read_bytes() if self.path.exists() else b""
+        return numpy.frombuffer(raw[len(raw) % 2:], "<i2").astype(float)[-count:]
+
+    def level(self):
+        samples = self.recent()
+        return float(samples.std()) if len(samples) else 0.0
+
+    def tone(self):
+        """The frequency of the strongest tone among the last samples, or None in silence."""
+        samples = self.recent()
+        if len(samples) < 4096 or samples.std() < 1000:
+            return None
+        spectrum = numpy.abs(numpy.fft.rfft(samples))
+        return spectrum.argmax() * SAMPLE_RATE / len(samples)
+
+    def growing(self, seconds=1.0):
+        before = self.size()
+        time.sleep(seconds)
+        return self.size() != before
+
+
+def near(frequency, wanted):
+    return frequency is not None and abs(frequency - wanted) < 20
+
+
+class MediaTest(unittest.TestCase):
+    def setUp(self):
+        aquarium.require_session()
+        self.app = None
+        self.forget_music_volume()
+        self.media = windows_dir().parent / MEDIA_FOLDER
+        self.media.mkdir(exist_ok=True)
+        self.scratch = tempfile.TemporaryDirectory()
+        self.sound = SoundCapture(self.scratch.name)
+
+    def tearDown(self):
+        if self.app is not None:
+            self.app.stop()
+        aquarium.remove_ini()
+        self.forget_music_volume()
+        self.scratch.cleanup()
+
+    def forget_music_volume(self):
+        subprocess.run(["wine", "reg", "delete", VOLUME_PROFILE_KEY, "/v", "Volume", "/f"],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+
+    def start(self):
+        self.app = Aquarium(env=self.sound.env).start()
+        self.app.wait_for_window()
+        self.app.key("F1")
+        time.sleep(1.5)
+
+    def open_dialog(self, item, title):
+        self.app.choose(MENU_ITEMS.index(item))
+        dialog = Dialog(title)
+        self.assertTrue(dialog.wait_shown(), f"{title} opens from the menu")
+        time.sleep(0.5)
+        return dialog
+
+    def choose_file(self, button, dialog, path):
+        """Clicks the dialog's add button and types the file's path into the file dialog."""
+        self.app.click(*dialog.centre(button))
+        chooser = Dialog("Open")
+        self.assertTrue(chooser.wait_shown(), "the system's file dialog opens")
+        subprocess.run(["xdotool", "type", "--delay", "20", path], check=True, timeout=60)
+        self.app.press("Return")
+        self.assertTrue(chooser.gone())
+        time.sleep(0.5)
+
+    def control(self, dialog, control_id):
+        dialog.wait_shown()
+        return dialog.controls[control_id]
+
+    def message_box(self):
+        """The texts of the program's message box, when one shows."""
+        for window, children in probe(title=TITLE)[1]:
+            if window.class_name == "#32770" and window.visible:
+                return [child.title for child in children if child.class_name == "Static"]
+        return None
+
+    def test_own_music_plays_in_turn_instead_of_the_tune_and_comes_back_after_a_restart(self):
+        write_tone(self.media / "low tone.wav", LOW_TONE, 6)
+        write_tone(self.media / "high tone.wav", HIGH_TONE, 6)
+        aquarium.write_settings(NO_FISH, bubbles=False)
+        self.start()
+        self.assertTrue(wait_until(lambda: self.sound.level() > 1000, 10), "the tune plays")
+
+        settings = self.open_dialog("settings", SETTINGS_DIALOG)
+        self.app.click(*settings.centre(SETTINGS_VOLUME))
+        self.app.press("End")
+        self.assertTrue(wait_until(lambda: self.sound.level() < 50, 5), "the slider silences it")
+        self.app.press("Home")
+        self.assertTrue(wait_until(lambda: self.sound.level() > 1000, 5), "and brings it back")
+        self.app.press("Escape")
+        self.assertTrue(settings.gone())
+
+        music = self.open_dialog("music", MUSIC_DIALOG)
+        screenshot("dialog-music")
+        self.app.click(*music.centre(MUSIC_ON))
+        time.sleep(1.0)
+        self.assertFalse(self.sound.growing(), "own music with an empty list: silence")
+
+        for name in ("low tone.wav", "high tone.wav"):
+            self.choose_file(MUSIC_ADD, music, windows_path(self.media / name))
+        self.assertEqual(self.control(music, MUSIC_LIST).state["items"], 2)
+        self.app.click(*music.centre(REPEAT_ALL))
+        self.app.click(*music.centre(MUSIC_PLAY))
+        heard = set()
+        wait_until(lambda: heard.add(self.sound.tone()) or
+                   (any(near(f, LOW_TONE) for f in heard) and any(near(f, HIGH_TONE) for f in heard)),
+                   15, interval=0.1)
+        self.assertTrue(any(near(f, LOW_TONE) for f in heard), f"the first file plays: {heard}")
+        self.assertTrue(any(near(f, HIGH_TONE) for f in heard), f"then the second: {heard}")
+        self.assertTrue(self.control(music, MUSIC_ADD).style & WS_DISABLED,
+                        "the list is not edited while it plays")
+
+        self.app.click(*music.centre(MUSIC_VOLUME))
+        self.app.press("Home", "Next", "Next", "Next")
+        volume = self.control(music, MUSIC_VOLUME).state["position"]
+        self.assertTrue(0 < volume < 1000, volume)
+        self.app.press("Escape")
+        self.assertTrue(music.gone())
+        self.app.stop()
+
+        self.start()
+        heard.clear()
+        self.assertTrue(wait_until(lambda: heard.add(self.sound.tone()) or
+                                   any(near(f, LOW_TONE) or near(f, HIGH_TONE) for f in heard),
+                                   15, interval=0.1), "the list plays again at start")
+        music = self.open_dialog("music", MUSIC_DIALOG)
+        self.assertEqual(self.control(music, MUSIC_LIST).state["items"], 2)
+        self.assertEqual(music.controls[MUSIC_ON].state["check"], 1)
+        self.assertEqual(music.controls[REPEAT_ALL].state["check"], 1)
+        self.assertEqual(music.controls[REPEAT_ONE].state["check"], 0)
+        self.assertEqual(music.controls[MUSIC_VOLUME].state["position"], volume)
+
+    def test_own_pictures_take_turns_on_the_backdrop_and_come_back_after_a_restart(self):
+        accented = self.media / ACCENTED_FOLDER
+        accented.mkdir(exist_ok=True)
+        for name, (left, right) in PICTURES.items():
+            write_picture((accented if name == "kelp.bmp" else self.media) / name, left, right)
+        (self.media / "broken.jpg").write_bytes(b"\xff\xd8\xff\xe0 not the rest of a picture")
+        # The accented path is typed by nobody: it comes from the file, as after a restart.
+        kelp = windows_path(accented / "kelp.bmp")
+        aquarium.write_settings(NO_FISH, bubbles=False, sections={
+            "Custom Images": ["ImageSum=1", f"ImageList0={kelp}", "ImageTime=2", "CycImage=1"]})
+        self.start()
+        reef = pixels(screenshot("media-reef"))
+        self.assertIsNone(picture_on_backdrop(reef), "the reef shows until the show starts")
+
+        background = self.open_dialog("background", BACKGROUND_DIALOG)
+        for name in ("reef.jpg", "lagoon.png"):
+            self.choose_file(IMAGE_ADD, background, windows_path(self.media / name))
+        self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 3)
+        self.choose_file(IMAGE_ADD, background, windows_path(self.media / "broken.jpg"))
+        texts = wait_until(self.message_box, 10)
+        self.assertIn(f"({windows_path(self.media / 'broken.jpg')})image loading error.", texts)
+        self.app.press("Return")
+        self.assertTrue(wait_until(lambda: self.message_box() is None, 10))
+        self.assertTrue(self.app.running(), "a broken picture does not end the program")
+        self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 3)
+
+        self.app.click(*background.centre(IMAGE_ON))
+        screenshot("dialog-background")
+        self.app.press("Escape")
+        self.assertTrue(background.gone())
+        seen = set()
+        for moment in range(30):
+            seen.add(picture_on_backdrop(pixels(screenshot("media-show"))))
+            if set(PICTURES) <= seen:
+                break
+            time.sleep(0.4)
+        self.assertLessEqual(set(PICTURES), seen, "every picture shows on the backdrop in turn")
+        screenshot("tank-user-picture")
+        self.app.stop()
+
+        self.start()
+        self.assertTrue(wait_until(lambda: picture_on_backdrop(pixels(screenshot("media-again")))
+                                   in PICTURES, 10), "the show runs again after a restart")
+        background = self.open_dialog("background", BACKGROUND_DIALOG)
+        self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 3)
+        self.assertEqual(background.controls[IMAGE_ON].state["check"], 1)
+        self.assertEqual(background.controls[REPEAT_ALL].state["check"], 1)
+        self.assertIn("ImageTime=2", aquarium.ini_path().read_text(encoding="latin-1").split())
+
+    def test_an_eleventh_picture_is_refused_with_a_message(self):
+        write_picture(self.media / "one.png", 0, 1, 64, 40)
+        path = windows_path(self.media / "one.png")
+        aquarium.write_settings(NO_FISH, bubbles=False, sections={
+            "Custom Images": ["ImageSum=10", *(f"ImageList{i}={path}" for i in range(10))]})
+        self.start()
+        background = self.open_dialog("background", BACKGROUND_DIALOG)
+        self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 10)
+        self.choose_file(IMAGE_ADD, background, path)
+        self.assertIn("The maximum number of background is: 10", wait_until(self.message_box, 10))
+        self.app.press("Return")
+        self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 10)
+
+
+if __name__ == "__main__":
+    unittest.main()
