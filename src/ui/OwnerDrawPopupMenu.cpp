@@ -1,5 +1,7 @@
 #include "ui/OwnerDrawPopupMenu.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr COLORREF kSelectedFill = 0xCFB9B1;
@@ -10,6 +12,8 @@ constexpr int kIconInset = 3;
 constexpr int kTextIndent = 8;
 constexpr int kMarkDiameter = 8;
 constexpr int kMarkRightMargin = 10;
+// Room after the longest caption: the mark's place and a margin.
+constexpr int kCaptionEndRoom = kMarkDiameter + 2 * kMarkRightMargin;
 
 void fill(HDC dc, const RECT& area, COLORREF colour)
 {
@@ -53,9 +57,32 @@ BOOL OwnerDrawPopupMenu::AppendItem(UINT id, const Item& item)
     return AppendMenu(MF_OWNERDRAW, id, &items.back());
 }
 
+int OwnerDrawPopupMenu::captionWidth(const std::string& text)
+{
+    // Items are drawn with the system's menu font; measured in it on the screen's DC.
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return 0;
+    const HFONT font = ::CreateFontIndirectA(&metrics.lfMenuFont);
+    const HDC dc = ::GetDC(nullptr);
+    const HGDIOBJ oldFont = ::SelectObject(dc, font);
+    SIZE extent{};
+    ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    ::SelectObject(dc, oldFont);
+    ::ReleaseDC(nullptr, dc);
+    ::DeleteObject(font);
+    return extent.cx;
+}
+
 void OwnerDrawPopupMenu::MeasureItem(LPMEASUREITEMSTRUCT item)
 {
-    item->itemWidth = kItemWidth;
+    // 140 pixels, or wider where a caption needs it: a caption is never cut off.
+    const auto* data = reinterpret_cast<const Item*>(item->itemData);
+    const int captionRoom = data != nullptr ? kIconColumnWidth + kTextIndent +
+                                                  captionWidth(data->text) + kCaptionEndRoom
+                                            : 0;
+    item->itemWidth = static_cast<UINT>(std::max(kItemWidth, captionRoom));
     item->itemHeight = kItemHeight;
 }
 

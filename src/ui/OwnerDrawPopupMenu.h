@@ -1,4 +1,4 @@
-// A popup menu whose items draw themselves, 140 x 48 pixels each: a grey column with the item's
+// A popup menu whose items draw themselves, 140 x 48 pixels each (wider for a long caption): a grey column with the item's
 // 24 x 24 icon on the left, the caption beside it, and a dark-outlined tint on the item under the
 // pointer. An item may be marked as the one in force, with a dot at its right end.
 #pragma once
@@ -30,5 +30,7 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT item) override;
 
 private:
+    static int captionWidth(const std::string& text);
+
     std::deque<Item> items;  // the items' data; a deque keeps each record where it is
 };

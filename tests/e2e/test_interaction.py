@@ -78,7 +78,7 @@ class InteractionTest(unittest.TestCase):
             blue = (icon[:, 2] > icon[:, 0] + 60).sum()
             self.assertGreater(blue, 150, f"the {name} item's icon on its water tile")
         below = tuple(shot[top + aquarium.MENU_ITEM_HEIGHT * len(MENU_ITEMS) + 10, left + 120])
-        self.assertNotIn(below, (MENU_TEXT_FILL, MENU_SELECTED_FILL), "no tenth item")
+        self.assertNotIn(below, (MENU_TEXT_FILL, MENU_SELECTED_FILL), "nothing after the last item")
 
         self.app.click(900, 700)
         time.sleep(1.0)

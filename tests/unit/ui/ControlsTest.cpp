@@ -5,6 +5,7 @@
 #include "ui/HyperlinkStatic.h"
 #include "ui/IconButton.h"
 #include "ui/IconCheckBox.h"
+#include "ui/OwnerDrawPopupMenu.h"
 #include "ui/SkinnedSlider.h"
 
 #include "support/MessagePump.h"
@@ -328,6 +329,31 @@ TEST_F(ControlsTest, LinkWithAQuoteOfItsOwnIsNotOpenedAtAll)
     link.open();
     EXPECT_TRUE(opener.calls.empty());
     EXPECT_EQ(HyperlinkStatic::errorText(4711), "Unknown Error (4711) occurred.");
+}
+
+// The size the menu asks for its item at `position`.
+MEASUREITEMSTRUCT measured(OwnerDrawPopupMenu& menu, UINT position)
+{
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA;
+    ::GetMenuItemInfoA(menu.m_hMenu, position, TRUE, &info);
+    MEASUREITEMSTRUCT item{};
+    item.itemData = info.dwItemData;
+    menu.MeasureItem(&item);
+    return item;
+}
+
+TEST(PopupMenu, ItemsAreTheDesignedSizeUnlessACaptionNeedsMore)
+{
+    OwnerDrawPopupMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendItem(1, {0, 0, "  Exit", false});
+    menu.AppendItem(2, {0, 0, "  A caption far longer than any menu item has room for", false});
+    EXPECT_EQ(measured(menu, 0).itemWidth, UINT{OwnerDrawPopupMenu::kItemWidth});
+    EXPECT_EQ(measured(menu, 0).itemHeight, UINT{OwnerDrawPopupMenu::kItemHeight});
+    EXPECT_GT(measured(menu, 1).itemWidth, 300u) << "the long caption fits";
+    EXPECT_EQ(measured(menu, 1).itemHeight, UINT{OwnerDrawPopupMenu::kItemHeight});
 }
 
 }  // namespace
