@@ -25,6 +25,7 @@ WS_DISABLED = 0x08000000
 
 # Control identifiers.
 MUSIC_ON, MUSIC_LIST, MUSIC_ADD, MUSIC_PLAY, MUSIC_VOLUME = 1011, 1016, 1017, 1021, 1007
+MUSIC_POSITION = 1006
 REPEAT_ONE, REPEAT_ALL = 1023, 1024
 IMAGE_ON, IMAGE_LIST, IMAGE_ADD = 1014, 1015, 1008
 SETTINGS_VOLUME = 1010
@@ -219,6 +220,8 @@ class MediaTest(unittest.TestCase):
         self.assertTrue(any(near(f, HIGH_TONE) for f in heard), f"then the second: {heard}")
         self.assertTrue(self.control(music, MUSIC_ADD).style & WS_DISABLED,
                         "the list is not edited while it plays")
+        self.assertTrue(wait_until(lambda: self.control(music, MUSIC_POSITION).state["position"] > 0,
+                                   5), "the playing position moves on")
 
         self.app.click(*music.centre(MUSIC_VOLUME))
         self.app.press("Home", "Next", "Next", "Next")
