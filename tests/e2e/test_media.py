@@ -202,7 +202,6 @@ class MediaTest(unittest.TestCase):
         self.assertTrue(settings.gone())
 
         music = self.open_dialog("music", MUSIC_DIALOG)
-        screenshot("dialog-music")
         self.app.click(*music.centre(MUSIC_ON))
         time.sleep(1.0)
         self.assertFalse(self.sound.growing(), "own music with an empty list: silence")
@@ -222,6 +221,7 @@ class MediaTest(unittest.TestCase):
                         "the list is not edited while it plays")
         self.assertTrue(wait_until(lambda: self.control(music, MUSIC_POSITION).state["position"] > 0,
                                    5), "the playing position moves on")
+        screenshot("dialog-music")
 
         self.app.click(*music.centre(MUSIC_VOLUME))
         self.app.press("Home", "Next", "Next", "Next")
