@@ -1,7 +1,10 @@
 #include "media/PictureImage.h"
 
+#include "media/PictureFileChecks.h"
+
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -14,6 +17,12 @@
 #define STBI_NO_HDR
 #define STBI_NO_LINEAR
 #define STBI_MAX_DIMENSIONS 32768
+// Zeroed memory for everything stb_image allocates: a corrupt JPEG can have the decoder use a
+// Huffman table that the file never defined, and an uninitialised one sends it reading far
+// outside its arrays, where a zeroed one decodes nothing but zeros.
+#define STBI_MALLOC(size) std::calloc(1, size)
+#define STBI_REALLOC(block, size) std::realloc(block, size)
+#define STBI_FREE(block) std::free(block)
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
 #pragma GCC diagnostic push
@@ -39,6 +48,9 @@ struct StbFree {
 std::optional<PictureImage> decodePicture(const std::uint8_t* bytes, std::size_t size)
 {
     if (bytes == nullptr || size == 0 || size > static_cast<std::size_t>(INT_MAX))
+        return std::nullopt;
+    // Only a JPEG starts with a marker (PNG and BMP files have signatures of their own).
+    if (!withinDecoderLimits(bytes, size))
         return std::nullopt;
     const int length = static_cast<int>(size);
     int width = 0, height = 0, channels = 0;

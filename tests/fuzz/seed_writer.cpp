@@ -1,6 +1,8 @@
-// seed_writer DIRECTORY: writes the seed inputs of the fuzzers, DIRECTORY/bmp/* and
-// DIRECTORY/scrambler/*, from the sample files of the texture tests.
+// seed_writer DIRECTORY: writes the seed inputs of the fuzzers, DIRECTORY/bmp/*,
+// DIRECTORY/scrambler/* and DIRECTORY/picture/*, from the sample files of the texture and
+// picture tests.
 #include "../unit/media/SampleBmps.h"
+#include "../unit/media/SamplePictures.h"
 
 #include <cstdio>
 #include <cstring>
@@ -16,7 +18,7 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path root = argv[1];
     bool ok = true;
-    for (const char* target : {"bmp", "scrambler"}) {
+    for (const char* target : {"bmp", "scrambler", "picture"}) {
         std::filesystem::remove_all(root / target);
         std::filesystem::create_directories(root / target);
     }
@@ -24,7 +26,11 @@ int main(int argc, char** argv)
         for (const auto& [name, bytes] : samples) {
             ok = samplebmp::writeFile((root / "bmp" / name).string(), bytes) && ok;
             ok = samplebmp::writeFile((root / "scrambler" / name).string(), bytes) && ok;
+            ok = samplebmp::writeFile((root / "picture" / name).string(), bytes) && ok;
         }
+    for (const auto& [name, bytes] : samplepicture::seedPictures())
+        ok = !bytes.empty() && samplebmp::writeFile((root / "picture" / name).string(), bytes) &&
+             ok;
     for (const char* name : {"Music", "music"})
         ok = samplebmp::writeFile((root / "scrambler" / name).string(),
                                   std::vector<std::uint8_t>(name, name + std::strlen(name))) &&

@@ -1,13 +1,15 @@
-// The texture makers on a real OpenGL context: BMP files written by the tests, loaded, and read
-// back from the texture objects.
+// The texture makers on a real OpenGL context: BMP files and pictures written by the tests,
+// loaded, and read back from the texture objects.
 #include "media/TextureLoader.h"
 
 #include "SampleBmps.h"
+#include "SamplePictures.h"
 #include "support/GlTestContext.h"
 #include "support/TestDirectory.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace samplebmp;
@@ -104,6 +106,13 @@ protected:
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes)
     {
         const std::string path = files.file(name + ".bmp");
+        EXPECT_TRUE(writeFile(path, bytes)) << path;
+        return path;
+    }
+
+    std::string writePicture(const std::string& name, const std::vector<std::uint8_t>& bytes)
+    {
+        const std::string path = files.file(name);
         EXPECT_TRUE(writeFile(path, bytes)) << path;
         return path;
     }
@@ -354,4 +363,93 @@ TEST_F(TextureLoaderTest, UnusableFilesGiveATextureNameWithoutAnImage)
             loadMipmapped(write("pal8", bmp8(8, 8, samplePalette(), sampleIndex).bytes()), texture);
         expectNoImage(loaded, texture);
     }
+}
+
+// The user's pictures: a texture name only for a picture that decodes, and nothing left bound.
+TEST_F(TextureLoaderTest, PictureThatCannotBeUsedTakesNoTextureName)
+{
+    const std::string text = "no picture at all, only text";
+    const auto png = samplepicture::encode(samplepicture::Kind::Png, 3, 5, 3,
+                                           std::vector<std::uint8_t>(3 * 5 * 3, 90));
+    const std::pair<const char*, std::string> unusable[] = {
+        {"missing file", files.file("missing.png")},
+        {"text", writePicture("text.png", std::vector<std::uint8_t>(text.begin(), text.end()))},
+        {"truncated PNG", writePicture("truncated.png", {png.begin(), png.end() - png.size() / 2})},
+    };
+    GLuint bound = 0;
+    ::glGenTextures(1, &bound);
+    ::glBindTexture(GL_TEXTURE_2D, bound);
+    for (const auto& [name, path] : unusable) {
+        SCOPED_TRACE(name);
+        GLuint before = 0, after = 0;
+        ::glGenTextures(1, &before);
+        EXPECT_FALSE(LoadPictureTexture(path.c_str()));
+        ::glGenTextures(1, &after);
+        EXPECT_EQ(after, before + 1) << "a texture name was taken";
+        EXPECT_EQ(boundTexture(), static_cast<GLint>(bound));
+    }
+}
+
+// Upright and opaque, from paths with spaces and characters beyond ASCII (in the ANSI code page),
+// scaled up to power-of-two sides with a full mipmap chain, while the picture's own size is kept.
+TEST_F(TextureLoaderTest, PictureOfAnyPathKeepsItsSizeOnAMipmappedPowerOfTwoTexture)
+{
+    const auto colour = [](int x, int y) { return samplepicture::quarters(x, y, 150, 8); };
+    const auto png = samplepicture::encode(samplepicture::Kind::Png, 300, 17, 4,
+                                           samplepicture::pixelBytes(300, 17, 4, colour));
+    for (const char* name : {"odd.png", "sea picture \xe9.png"}) {
+        SCOPED_TRACE(name);
+        const auto texture = LoadPictureTexture(writePicture(name, png).c_str());
+        ASSERT_TRUE(texture);
+        EXPECT_EQ(texture->width, 300);
+        EXPECT_EQ(texture->height, 17);
+        EXPECT_EQ(boundTexture(), 0) << "nothing left bound";
+
+        ::glBindTexture(GL_TEXTURE_2D, texture->name);
+        const TextureLevel level = readBoundLevel();
+        ASSERT_EQ(level.width, 512);
+        ASSERT_EQ(level.height, 32);
+        // OpenGL's rows go bottom up: the picture's top left quarter is at the texture's top.
+        // Each quarter has an alpha of its own in the file, none in the texture.
+        const std::pair<int, int> topLeft{128, 24}, topRight{384, 24}, bottomLeft{128, 8},
+            bottomRight{384, 8};
+        for (const auto& [texel, source] : {std::pair{topLeft, colour(0, 0)},
+                                            std::pair{topRight, colour(299, 0)},
+                                            std::pair{bottomLeft, colour(0, 16)},
+                                            std::pair{bottomRight, colour(299, 16)}})
+            EXPECT_TRUE(texelIs(level, texel.first, texel.second, {source.b, source.g, source.r},
+                                255, 2));
+        EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH, 9), 1) << "mipmaps down to 1 x 1";
+        EXPECT_EQ(levelParameter(GL_TEXTURE_HEIGHT, 9), 1);
+        EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+        EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+        ::glBindTexture(GL_TEXTURE_2D, 0);
+    }
+}
+
+TEST_F(TextureLoaderTest, LargePictureIsScaledDownToTheCapAndTheImplementationsLimit)
+{
+    constexpr int kWidth = 5000, kHeight = 3000;
+    const samplepicture::Rgba colour{30, 140, 200};
+    const auto png = samplepicture::encode(
+        samplepicture::Kind::Png, kWidth, kHeight, 3,
+        samplepicture::pixelBytes(kWidth, kHeight, 3, [&](int, int) { return colour; }));
+    ASSERT_FALSE(png.empty());
+    const auto texture = LoadPictureTexture(writePicture("large.png", png).c_str());
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(texture->width, kWidth);
+    EXPECT_EQ(texture->height, kHeight);
+
+    GLint implementationLimit = 0;
+    ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &implementationLimit);
+    const GLint side = std::min(kPictureTextureMaxSide, implementationLimit);
+    ::glBindTexture(GL_TEXTURE_2D, texture->name);
+    const TextureLevel level = readBoundLevel();
+    EXPECT_EQ(level.width, side);
+    EXPECT_EQ(level.height, side);
+    ASSERT_GT(level.width, 0);
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{side / 2, side / 3},
+                               std::pair{side - 1, side - 1}})
+        EXPECT_TRUE(texelIs(level, x, y, {colour.b, colour.g, colour.r}, 255, 1));
+    ::glBindTexture(GL_TEXTURE_2D, 0);
 }

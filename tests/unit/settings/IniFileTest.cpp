@@ -73,6 +73,48 @@ TEST_F(IniFileTest, WritingAKeyAgainReplacesItsValue)
     EXPECT_EQ(file.value("S", "K"), "2");
 }
 
+TEST_F(IniFileTest, ReadsAWholeValueOfAnyLength)
+{
+    // Around the first buffer's size (MAX_PATH + 1, filled to one short of its end when a value
+    // is cut), and far beyond it.
+    for (const std::size_t length : {259u, 260u, 300u, 5000u}) {
+        SCOPED_TRACE(length);
+        const std::string value = "C:\\" + std::string(length - 7, 'p') + ".jpg";
+        writeFileBytes(ini.path(), "[Custom Images]\r\nImageList0=" + value + "\r\n");
+        EXPECT_EQ(ini.readWholeText("Custom Images", "ImageList0"), value);
+        EXPECT_EQ(ini.readText("Custom Images", "ImageList0"), value.substr(0, 127));
+    }
+    EXPECT_EQ(ini.readWholeText("Custom Images", "ImageList1"), "");
+    EXPECT_EQ(ini.readWholeText("Other", "ImageList0"), "");
+}
+
+// A line break written as it is would end the line, and what follows it would be read back as a
+// key (or a section) of its own.
+TEST_F(IniFileTest, RefusesToWriteALineBreakAnywhere)
+{
+    ASSERT_TRUE(ini.writeText("S", "Kept", "1"));
+    const std::string before = readFileBytes(ini.path());
+    const std::pair<const char*, std::string> lineBreaks[] = {
+        {"CR", "\r"}, {"LF", "\n"}, {"CR LF", "\r\n"}};
+    for (const auto& [breakName, lineBreak] : lineBreaks) {
+        const std::string injected = "x" + lineBreak + "Injected=1";
+        struct Write {
+            const char* part;
+            std::string section, key, text;
+        };
+        const Write writes[] = {{"text", "S", "K", injected},
+                                {"key", "S", injected, "1"},
+                                {"section", "S]" + lineBreak + "[T", "K", injected}};
+        for (const Write& w : writes) {
+            SCOPED_TRACE(std::string(breakName) + " in the " + w.part);
+            EXPECT_FALSE(ini.writeText(w.section, w.key, w.text));
+            EXPECT_EQ(readFileBytes(ini.path()), before) << "nothing is written";
+        }
+    }
+    EXPECT_TRUE(ini.writeText("S", "K", "a value = with spaces; and signs"));
+    EXPECT_EQ(readIni(ini.path()).value("S", "K"), "a value = with spaces; and signs");
+}
+
 TEST(IniFileListKey, IsTheStemFollowedByTheDecimalIndex)
 {
     EXPECT_EQ(IniFile::listKey("Fish", 0), "Fish0");
