@@ -96,6 +96,7 @@
 #define IDC_AUTO_VIEWS 1040
 #define IDC_VIEWS_LEFT_RIGHT 1041
 #define IDC_VIEWS_NEAR_FAR 1042
+#define IDC_OPEN_FISH_SETTINGS 1043  // shown only when the screen saver's settings run alone
 
 // The custom music dialog and its controls.
 #define IDD_CUSTOM_MUSIC 259

@@ -1,6 +1,7 @@
 #include "ui/AquariumSettingsDialog.h"
 
 #include "framework/ColorDialog.h"
+#include "ui/FishSettingsDialog.h"
 #include "media/BuiltInMusic.h"
 #include "res/resource.h"
 #include "settings/IniFile.h"
@@ -36,6 +37,7 @@ BEGIN_MESSAGE_MAP(AquariumSettingsDialog, CDialog)
     ON_BN_CLICKED(IDC_SAVE_NOW, OnSaveNow)
     ON_BN_CLICKED(IDC_PREVIOUS_BACKGROUND, OnPreviousBackground)
     ON_BN_CLICKED(IDC_NEXT_BACKGROUND, OnNextBackground)
+    ON_BN_CLICKED(IDC_OPEN_FISH_SETTINGS, OnFishSettings)
 END_MESSAGE_MAP()
 
 AquariumSettingsDialog::AquariumSettingsDialog(CWnd* parent)
@@ -103,6 +105,8 @@ BOOL AquariumSettingsDialog::OnInitDialog()
         box->SetIcons(IDI_CHECK_ON, IDI_CHECK_OFF);
 
     load();
+    if (fishSettingsOffered)
+        ::ShowWindow(GetDlgItem(IDC_OPEN_FISH_SETTINGS), SW_SHOW);
     SetTimer(kSaveTimer, kSaveMilliseconds);
     aboutButton.SetIcon(IDI_ABOUT, IDI_ABOUT, kAboutIconSide, kAboutIconSide);
     return TRUE;
@@ -301,4 +305,10 @@ void AquariumSettingsDialog::OnNextBackground()
     if (values.backgroundMode < kBackgroundChoices - 1)
         ++values.backgroundMode;
     showBackgroundPreview();
+}
+
+void AquariumSettingsDialog::OnFishSettings()
+{
+    FishSettingsDialog fishDialog(this);
+    fishDialog.DoModal();
 }

@@ -15,6 +15,10 @@ class AquariumSettingsDialog : public CDialog {
 public:
     explicit AquariumSettingsDialog(CWnd* parent = nullptr);
 
+    // Shows a button that opens the fish dialog: for the screen saver's settings, which run
+    // without the tank and its menu.
+    void offerFishSettings() { fishSettingsOffered = true; }
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -29,6 +33,7 @@ protected:
     void OnSaveNow() { save(); }
     void OnPreviousBackground();
     void OnNextBackground();
+    void OnFishSettings();
 
     DECLARE_MESSAGE_MAP()
 
@@ -59,5 +64,6 @@ private:
         backColorSwatch, frontColorSwatch;
     SkinnedSlider volumeSlider, bubbleSlider;
 
+    bool fishSettingsOffered = false;
     AquariumSettings values{};  // the record's fields this dialog edits; rotations carry phases
 };

@@ -17,6 +17,11 @@
 
 namespace {
 
+// How far the mouse may move, in pixels either way, before it ends the screen saver.
+constexpr int kScreenSaverMouseSlack = 4;
+// The preview is small and only a hint of the tank: half the display's rate is plenty.
+constexpr int kPreviewFramesPerSecond = 30;
+
 // Opening the settings dialog or a media dialog keeps the pointer for 1100 frames, not 100
 // (unless something resets the countdown sooner).
 constexpr int kLongCursorShow = -1000;
@@ -116,7 +121,9 @@ bool AquariumView::setUpScene()
     renderer.overlay.createFont(surface.dc());
     FrameRenderer::setFixedState();
 
-    renderer.camera.measureScreen();
+    if (surfaceSize.cx <= 0 || surfaceSize.cy <= 0)
+        surfaceSize = {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    renderer.camera.setSurfaceSize(surfaceSize);
     scene.tankBounds =
         tankBoundsForScreen(renderer.camera.screenWidth, renderer.camera.screenHeight);
     renderer.buildBackdrop(scene.tankBounds);
@@ -129,14 +136,25 @@ bool AquariumView::setUpScene()
     renderer.setUpScreenCopy();
     scene.prepareFood();
     createMediaDialogs();
+    if (role == ViewRole::ScreenSaver) {
+        // A screen saver shows the tank alone: no start-up text, no pointer.
+        if (renderer.overlay.isVisible())
+            renderer.overlay.toggle();
+        cursorHideCounter = kCursorHideFrames;
+    }
+    if (role == ViewRole::Preview)
+        frameLoop.limitRate(kPreviewFramesPerSecond);
     return true;
 }
 
 void AquariumView::createMediaDialogs()
 {
-    musicDialog = std::make_unique<CustomMusicDialog>();
-    musicDialog->Create(IDD_CUSTOM_MUSIC, this);
-    musicDialog->ShowWindow(SW_HIDE);
+    // A preview stays silent: without the music dialog nothing starts the built-in tune.
+    if (role != ViewRole::Preview) {
+        musicDialog = std::make_unique<CustomMusicDialog>();
+        musicDialog->Create(IDD_CUSTOM_MUSIC, this);
+        musicDialog->ShowWindow(SW_HIDE);
+    }
     backgroundDialog = std::make_unique<CustomBackgroundDialog>();
     backgroundDialog->Create(IDD_CUSTOM_BACKGROUND, this);
     backgroundDialog->ShowWindow(SW_HIDE);
@@ -202,6 +220,9 @@ void AquariumView::OnDestroy()
 {
     tearDown();
     CWnd::OnDestroy();
+    // A preview ends with its window, which goes when the window it is drawn into goes.
+    if (role == ViewRole::Preview)
+        ::PostQuitMessage(0);
 }
 
 void AquariumView::tearDown()
@@ -241,6 +262,10 @@ void AquariumView::OnLButtonUp(UINT flags, CPoint point)
 
 void AquariumView::OnRButtonDown(UINT flags, CPoint point)
 {
+    if (role != ViewRole::Desktop) {
+        CWnd::OnRButtonDown(flags, point);
+        return;
+    }
     OwnerDrawPopupMenu menu;
     menu.CreatePopupMenu();
     for (const MenuCommand& command : kMenuCommands)
@@ -314,7 +339,38 @@ void AquariumView::OnMouseMove(UINT flags, CPoint point)
 
 BOOL AquariumView::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
+    if (role == ViewRole::ScreenSaver && endsScreenSaver(*msg)) {
+        tearDown();
+        std::exit(0);
+    }
+    if (role == ViewRole::Desktop && msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
         renderer.overlay.toggle();
     return CWnd::PreTranslateMessage(msg);
+}
+
+bool AquariumView::endsScreenSaver(const MSG& msg)
+{
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+        return true;
+    case WM_MOUSEMOVE: {
+        // The first report only says where the pointer rests; a hand on the desk or a shaky
+        // mouse moves it a pixel or two without meaning anything.
+        const POINT now = msg.pt;
+        if (!mousePositionKnown) {
+            firstMousePosition = now;
+            mousePositionKnown = true;
+            return false;
+        }
+        return std::abs(now.x - firstMousePosition.x) > kScreenSaverMouseSlack ||
+               std::abs(now.y - firstMousePosition.y) > kScreenSaverMouseSlack;
+    }
+    default:
+        return false;
+    }
 }

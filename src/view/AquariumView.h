@@ -14,9 +14,22 @@
 
 #include <memory>
 
+// What the view is there for: the desktop aquarium with its menu and modes, the screen saver
+// that the first touch of a key or the mouse ends, or the small live preview inside another
+// program's window. Neither of the last two has a menu or modes.
+enum class ViewRole { Desktop, ScreenSaver, Preview };
+
 class AquariumView : public CWnd {
 public:
     AquariumView() = default;
+
+    // Set before the window is created: the role, and the size of the surface the scene is
+    // laid out for (the screen, every screen, or the preview's window).
+    void setRole(ViewRole viewRole, SIZE laidOutFor)
+    {
+        role = viewRole;
+        surfaceSize = laidOutFor;
+    }
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -65,7 +78,14 @@ private:
     void enterMode(int mode);
     // The two media dialogs, made hidden at the end of scene set-up and shown by their commands.
     void createMediaDialogs();
+    // The screen saver's end: a key, a mouse button, or the mouse moved more than a few pixels.
+    bool endsScreenSaver(const MSG& msg);
     void showMediaDialog(CDialog* dialog);
+
+    ViewRole role = ViewRole::Desktop;
+    SIZE surfaceSize{};         // none set: the screen
+    POINT firstMousePosition{};  // where the pointer was when the screen saver started
+    bool mousePositionKnown = false;
 
     GlSurface surface;          // the client DC and the rendering context
     FrameLoop frameLoop;        // the frame timer and the pacing of frames

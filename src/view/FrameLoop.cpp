@@ -31,6 +31,12 @@ void FrameLoop::syncToDisplay(HDC dc)
     pacer = FramePacer(FramePacer::displayRefreshHz(::GetDeviceCaps(dc, VREFRESH)));
 }
 
+void FrameLoop::limitRate(double framesPerSecond)
+{
+    if (1000.0 / framesPerSecond > pacer.periodMs())
+        pacer = FramePacer(framesPerSecond);
+}
+
 void FrameLoop::onTimer(const std::function<void()>& tick)
 {
     tick();

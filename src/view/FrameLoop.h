@@ -21,6 +21,8 @@ public:
     // Asks the driver to present at the display's refresh and paces frames to the same rate.
     // Needs the current rendering context on `dc`.
     void syncToDisplay(HDC dc);
+    // Draws no more than `framesPerSecond`, whatever the display's rate.
+    void limitRate(double framesPerSecond);
 
     // Handles one WM_TIMER: runs `tick` once, then again for each frame that falls due before any
     // message arrives, at most kMostFramesBetweenTicks times, so the window's messages still get

@@ -12,12 +12,6 @@ constexpr double kFarPlane = 1000.0;
 constexpr double kEyeBaseZ = -2.0;
 }  // namespace
 
-void SceneCamera::measureScreen()
-{
-    screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-}
-
 double SceneCamera::eyeZ() const
 {
     return cameraZOffset + kEyeBaseZ - eyeShiftIn;

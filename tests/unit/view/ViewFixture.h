@@ -1,5 +1,5 @@
-// A real aquarium view inside a plain parent window, with its frame timer stopped so that the test
-// decides when frames are drawn, and the eye at home. The settings record and the views position
+// A real aquarium view inside a plain parent window, with its frame timer (and its dialogs' timers)
+// stopped so that the test decides when frames are drawn, and the eye at home. The settings record and the views position
 // are restored after each test.
 #pragma once
 
@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 constexpr UINT_PTR kFrameTimer = 1;
+constexpr UINT_PTR kMediaDialogTimer = 1;
 
 class ViewFixture : public ::testing::Test {
 protected:
@@ -20,6 +23,7 @@ protected:
         ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 320, 240),
                                 &parent, AFX_IDW_PANE_FIRST));
         view.KillTimer(kFrameTimer);
+        stopMediaDialogTimers();
         ::ValidateRect(view.m_hWnd, nullptr);
         pumpMessages();
         framesBefore = view.fishRampCount();
@@ -34,6 +38,21 @@ protected:
         parent.DestroyWindow();
         theSettings = loadedSettings;
         theViewsPosition = loadedViews;
+    }
+
+    // The media dialogs' timers stop too: their ticks would cut a test's run of frames short, and
+    // the music dialog's would decide whether own music plays.
+    static void stopMediaDialogTimers()
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), stopDialogTimer, 0);
+    }
+    static BOOL CALLBACK stopDialogTimer(HWND window, LPARAM)
+    {
+        char className[16] = "";
+        ::GetClassNameA(window, className, sizeof className);
+        if (std::strcmp(className, "#32770") == 0)
+            ::KillTimer(window, kMediaDialogTimer);
+        return TRUE;
     }
 
     int framesSinceSetUp() const { return view.fishRampCount() - framesBefore; }
