@@ -136,12 +136,12 @@ bool AquariumView::setUpScene()
     renderer.setUpScreenCopy();
     scene.prepareFood();
     createMediaDialogs();
-    if (role == ViewRole::ScreenSaver) {
-        // A screen saver shows the tank alone: no start-up text, no pointer.
-        if (renderer.overlay.isVisible())
-            renderer.overlay.toggle();
+    // The screen saver and its preview show the tank alone: the start-up text speaks of the
+    // menu and keys they do not have, and the screen saver hides the pointer at once.
+    if (role != ViewRole::Desktop && renderer.overlay.isVisible())
+        renderer.overlay.toggle();
+    if (role == ViewRole::ScreenSaver)
         cursorHideCounter = kCursorHideFrames;
-    }
     if (role == ViewRole::Preview)
         frameLoop.limitRate(kPreviewFramesPerSecond);
     return true;
