@@ -16,6 +16,8 @@ packages=(
   libxi6:i386 libxext6:i386 libxfixes3:i386
   xvfb xauth x11-utils xdotool imagemagick
   googletest libgtest-dev libstb-dev
+  # makensis makes the Windows setup program.
+  nsis
   clang libclang-rt-14-dev
   python3 python3-numpy
 )

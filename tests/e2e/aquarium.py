@@ -15,6 +15,8 @@ from pathlib import Path
 import numpy
 
 EXE = os.environ.get("BLUEREEF_EXE", "")
+# The screen saver file is built beside the program, from the same sources.
+SCREEN_SAVER = str(Path(EXE).with_suffix(".scr")) if EXE else ""
 WINPROBE = os.environ.get("WINPROBE_EXE", "")
 OUTPUT_DIR = Path(os.environ.get("BLUEREEF_TEST_OUTPUT", "/tmp/bluereef-test-output"))
 TITLE = "BluereefScr"
@@ -163,9 +165,11 @@ class Aquarium:
         self.env = env
         self.process = None
 
-    def start(self):
-        self.process = subprocess.Popen(["wine", EXE], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL, env=self.env)
+    def start(self, *arguments, program=None):
+        """Starts the program (or `program`, the screen saver file say) with `arguments`."""
+        self.process = subprocess.Popen(["wine", program or EXE, *arguments],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                        env=self.env)
         return self
 
     def wait_for_window(self, timeout=60):

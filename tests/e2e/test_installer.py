@@ -1,0 +1,143 @@
+"""The product as a Windows user gets it: both program files name themselves in their version
+resource, and the setup program, run silently on a fresh prefix of its own as on a new machine,
+puts the aquarium and the screen saver where Windows finds them and registers an uninstaller that
+takes all of it off again but the user's settings."""
+import filecmp
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import unittest
+from pathlib import Path
+
+import aquarium
+from aquarium import SeparateSession, probe, wait_until
+
+PREFIX = Path(os.environ.get("BLUEREEF_INSTALLER_PREFIX", "/tmp/bluereef-wine-installer"))
+SETUP = os.environ.get("BLUEREEF_SETUP", "")
+SCREEN_SAVER = os.environ.get("BLUEREEF_SCR", "")
+VERSIONPROBE = os.environ.get("VERSIONPROBE_EXE", "")
+INSTALL_DIR = r"C:\Program Files\Bluereef"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\BluereefScr"
+
+
+def windows_path(path):
+    """A Unix path as Windows programs see it, through the prefix's Z: drive."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+class InstallerTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        aquarium.require_session()
+        if not (SCREEN_SAVER and VERSIONPROBE):
+            raise RuntimeError("run through CTest, which names the built files")
+        # Nothing an earlier run installed may stand in for what this run installs.
+        shutil.rmtree(PREFIX, ignore_errors=True)
+        cls.session = SeparateSession("1024x768", PREFIX).__enter__()
+        # Wine would copy the Start-menu entry into the desktop's menu of this Linux account.
+        cls.env = dict(cls.session.env, WINEDLLOVERRIDES=os.environ.get("WINEDLLOVERRIDES", "")
+                       + ";winemenubuilder.exe=d")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.__exit__()
+
+    def wine(self, *args, timeout=120):
+        """Runs a Windows program to its end; returns its exit code and what it printed."""
+        # Through a file, not a pipe: a Wine helper the program starts may hold a pipe open.
+        with tempfile.TemporaryFile(mode="w+", encoding="latin-1") as output:
+            code = subprocess.run(["wine", *args], stdout=output, stderr=subprocess.DEVNULL,
+                                  env=self.env, timeout=timeout).returncode
+            output.seek(0)
+            return code, output.read()
+
+    def uninstall_entry(self):
+        """The values of the uninstall entry in the list of installed programs, or None."""
+        code, text = self.wine("reg", "query", UNINSTALL_KEY)
+        if code != 0:
+            return None
+        return {name: value for name, value in
+                re.findall(r"^\s+(\w+)\s+REG_\w+\s+(.*?)\s*$", text, re.MULTILINE)}
+
+    def test_both_files_name_themselves_in_their_version_resource(self):
+        for path, name, description in [(aquarium.EXE, "BluereefScr.exe", "Bluereef aquarium"),
+                                         (SCREEN_SAVER, "BluereefScr.scr",
+                                          "Bluereef aquarium screen saver")]:
+            with self.subTest(file=name):
+                code, text = self.wine(VERSIONPROBE, windows_path(path))
+                self.assertEqual(code, 0, text)
+                fields = dict(re.findall(r"^(\w+)=(.*?)\s*$", text, re.MULTILINE))
+                self.assertEqual(fields, {
+                    "ProductName": "Free Bluereef Screensaver", "FileDescription": description,
+                    "FileVersion": "1.0", "ProductVersion": "1.0",
+                    "FileVersionNumbers": "1.0.0.0", "ProductVersionNumbers": "1.0.0.0",
+                    "OriginalFilename": name, "InternalName": name, "CompanyName": "Bluereef",
+                    "LegalCopyright": "Copyright (C) Bluereef",
+                    # Explorer shows a file's first icon group: the aquarium's own
+                    # (IDR_MAINFRAME), not one of the menu's or the dialogs' pictures.
+                    "FirstIcon": "128"})
+
+    def test_silent_setup_installs_and_its_uninstaller_takes_off_all_but_the_settings(self):
+        if not SETUP:
+            self.skipTest("no setup program was built: makensis (package nsis) is missing")
+        drive = PREFIX / "drive_c"
+        program_dir = drive / "Program Files" / "Bluereef"
+        system_saver = drive / "windows" / "system32" / "BluereefScr.scr"
+        shortcut = (drive / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs"
+                    / "Bluereef Aquarium.lnk")
+        ini = drive / "windows" / "BluereefScrSet.ini"
+
+        self.assertEqual(self.wine(SETUP, "/S")[0], 0)
+        for installed, built in [(program_dir / "BluereefScr.exe", aquarium.EXE),
+                                 (program_dir / "BluereefScr.scr", SCREEN_SAVER),
+                                 (system_saver, SCREEN_SAVER)]:
+            with self.subTest(installed=installed.name, folder=installed.parent.name):
+                self.assertTrue(installed.is_file() and filecmp.cmp(installed, built, False))
+        self.assertTrue(shortcut.is_file(), "no Start-menu entry")
+
+        entry = self.uninstall_entry()
+        self.assertIsNotNone(entry, "no entry in the list of installed programs")
+        uninstaller = rf'"{INSTALL_DIR}\Uninstall.exe"'
+        self.assertEqual({name: entry.get(name) for name in [
+            "DisplayName", "DisplayVersion", "InstallLocation", "UninstallString",
+            "QuietUninstallString", "NoModify", "NoRepair"]}, {
+            "DisplayName": "Free Bluereef Screensaver", "DisplayVersion": "1.0",
+            "InstallLocation": INSTALL_DIR, "UninstallString": uninstaller,
+            "QuietUninstallString": uninstaller + " /S", "NoModify": "0x1", "NoRepair": "0x1"})
+        # In KiB: the program folder and the screen saver's copy in the system folder.
+        installed = sum(f.stat().st_size for f in [*program_dir.iterdir(), system_saver])
+        self.assertAlmostEqual(int(entry["EstimatedSize"], 16), installed / 1024, delta=2)
+
+        # The screen saver runs from where the system starts it.
+        saver = subprocess.Popen(["wine", r"C:\windows\system32\BluereefScr.scr", "/s"],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                 env=self.env)
+        try:
+            shown = wait_until(lambda: [w for w in probe(self.env)[1] if w[0].visible], 60, 0.25)
+            self.assertTrue(shown, "the installed screen saver shows no window")
+        finally:
+            saver.kill()
+            saver.wait(timeout=30)
+            wait_until(lambda: not probe(self.env)[1], 20, interval=0.2)
+
+        settings = b"[Aquarium Settings]\r\nQIPAONUM=110\r\n"
+        ini.write_bytes(settings)
+        # The registered command returns at once: the uninstaller copies itself away and runs the
+        # copy with _?=<folder>, so that it can delete its own file. Doing the same here lets the
+        # test wait for the copy. NSIS reads _?= unquoted to the end of the command line, and Wine
+        # quotes an argument that holds a space: the folder goes in pieces that join with spaces.
+        with tempfile.TemporaryDirectory() as temp:
+            copy = shutil.copy(program_dir / "Uninstall.exe", temp)
+            folder = INSTALL_DIR.split(" ")
+            code, _ = self.wine(copy, "/S", "_?=" + folder[0], *folder[1:])
+        self.assertEqual(code, 0)
+        for removed in [program_dir, system_saver, shortcut]:
+            self.assertFalse(removed.exists(), f"{removed} is left behind")
+        self.assertIsNone(self.uninstall_entry(), "the uninstall entry is left behind")
+        self.assertEqual(ini.read_bytes(), settings, "the settings file was touched")
+
+
+if __name__ == "__main__":
+    unittest.main()

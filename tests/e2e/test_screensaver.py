@@ -1,0 +1,118 @@
+"""The screen saver file as Windows uses it: /s until the user touches the keyboard or the mouse,
+the settings with no argument or /c, and /p drawing a live preview into another program's window."""
+import subprocess
+import tempfile
+import time
+import unittest
+from pathlib import Path
+
+import numpy
+
+import aquarium
+from aquarium import (SCREEN_SAVER, WINPROBE, Aquarium, Dialog, pixels, probe, screenshot,
+                      wait_until)
+
+SETTINGS_DIALOG = "Aquarium Settings - Free Bluereef Screensaver 1.0"
+FISH_DIALOG = "Fish Settings - Free Bluereef Screensaver 1.0"
+OPEN_FISH_SETTINGS = 1043
+PREVIEW_HOST = str(Path(WINPROBE).with_name("previewhost.exe")) if WINPROBE else ""
+PREVIEW_TITLE = "Preview Host"
+REST = (500, 400)  # where the pointer waits while the screen saver starts
+TEXT_BOX = (400, 320, 400, 150)  # where the start-up text stands on a 1024 x 768 screen
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], check=True, timeout=20)
+
+
+def busy(area):
+    """Whether an area shows a picture rather than one flat colour."""
+    return float(area.reshape(-1, 3).std(axis=0).max()) > 12
+
+
+class ScreenSaverTest(unittest.TestCase):
+    def setUp(self):
+        aquarium.require_session()
+        aquarium.remove_ini()
+        self.app = None
+
+    def tearDown(self):
+        if self.app is not None:
+            self.app.stop()
+        aquarium.remove_ini()
+
+    def saver(self, *arguments):
+        self.app = Aquarium().start(*arguments, program=SCREEN_SAVER)
+        return self.app
+
+    def test_the_screen_saver_ends_on_a_key_a_click_or_a_real_move(self):
+        endings = {
+            "key": lambda: xdotool("key", "space"),
+            "click": lambda: xdotool("click", 1),
+            "move": lambda: xdotool("mousemove", REST[0] + 20, REST[1]),
+        }
+        for name, end in endings.items():
+            with self.subTest(ending=name):
+                xdotool("mousemove", *REST)
+                app = self.saver("/s")
+                frame, children = app.wait_for_window()
+                screen, _ = probe()
+                aquarium.check_covers_screen(self, frame, children, screen)
+                time.sleep(2.0)
+                if name == "move":
+                    xdotool("mousemove", REST[0] + 1, REST[1])
+                    time.sleep(1.5)
+                    self.assertTrue(app.running(), "a move of one pixel does not end it")
+                    self.assertLess(aquarium.light_fraction(screenshot("screensaver"), TEXT_BOX),
+                                    0.01, "no start-up text")
+                end()
+                self.assertEqual(app.wait_exit(20), 0, f"ended by a {name}")
+
+    def test_settings_open_without_an_argument_and_with_c(self):
+        for arguments in ((), ("/c",)):
+            with self.subTest(arguments=arguments):
+                app = self.saver(*arguments)
+                settings = Dialog(SETTINGS_DIALOG)
+                self.assertTrue(settings.wait_shown(), "the settings dialog opens")
+                self.assertEqual(probe()[1], [], "no aquarium window opens with the settings")
+                app.click(*settings.centre(OPEN_FISH_SETTINGS))
+                fish = Dialog(FISH_DIALOG)
+                self.assertTrue(fish.wait_shown(), "the fish dialog is reachable from it")
+                app.press("Escape")
+                self.assertTrue(fish.gone())
+                app.press("Escape")
+                self.assertEqual(app.wait_exit(20), 0)
+
+    def test_a_preview_draws_into_the_host_window_and_ends_with_it(self):
+        with tempfile.TemporaryDirectory() as scratch:
+            handle_file = Path(scratch) / "handle.txt"
+            host = subprocess.Popen(["wine", PREVIEW_HOST, str(handle_file), "12"],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                self.assertTrue(wait_until(lambda: handle_file.exists() and
+                                           handle_file.read_text().strip(), 30))
+                app = self.saver("/p", handle_file.read_text().strip())
+                host_window = Dialog(PREVIEW_TITLE)
+                self.assertTrue(host_window.wait_shown())
+                left, top = host_window.frame.origin
+                width, height = host_window.frame.client
+
+                def drawn():
+                    shot = pixels(screenshot("screensaver-preview"))
+                    inside = shot[top + 10:top + height - 10, left + 10:left + width - 10]
+                    return (shot,) if busy(inside) and inside.mean() < 200 else None
+
+                found = wait_until(drawn, 30, interval=0.5)
+                self.assertIsNotNone(found, "the host's client area shows the tank")
+                shot = found[0]
+                right_of_host = shot[top:top + height, host_window.frame.rect[2] + 10:]
+                self.assertLess(float(right_of_host.mean()), 5, "nothing is drawn outside it")
+                self.assertEqual(probe()[1], [], "the preview opens no window of its own")
+                self.assertEqual(app.wait_exit(30), 0, "the preview ends with its host")
+            finally:
+                host.kill()
+                host.wait(timeout=30)
+
+
+if __name__ == "__main__":
+    unittest.main()
