@@ -1,5 +1,6 @@
 """The screen saver file as Windows uses it: /s until the user touches the keyboard or the mouse,
-the settings with no argument or /c, and /p drawing a live preview into another program's window."""
+once at a time, the settings with no argument or /c, and /p drawing a live preview into another
+program's window, which does not keep the screen saver itself from starting."""
 import subprocess
 import tempfile
 import time
@@ -68,6 +69,15 @@ class ScreenSaverTest(unittest.TestCase):
                 end()
                 self.assertEqual(app.wait_exit(20), 0, f"ended by a {name}")
 
+    def test_a_second_screen_saver_ends_at_once(self):
+        xdotool("mousemove", *REST)
+        app = self.saver("/s")
+        app.wait_for_window()
+        second = subprocess.run(["wine", SCREEN_SAVER, "/s"], timeout=60)
+        self.assertEqual(second.returncode, 0)
+        self.assertEqual(len(probe()[1]), 1, "only the first one's window exists")
+        self.assertTrue(app.running())
+
     def test_settings_open_without_an_argument_and_with_c(self):
         for arguments in ((), ("/c",)):
             with self.subTest(arguments=arguments):
@@ -86,7 +96,7 @@ class ScreenSaverTest(unittest.TestCase):
     def test_a_preview_draws_into_the_host_window_and_ends_with_it(self):
         with tempfile.TemporaryDirectory() as scratch:
             handle_file = Path(scratch) / "handle.txt"
-            host = subprocess.Popen(["wine", PREVIEW_HOST, str(handle_file), "12"],
+            host = subprocess.Popen(["wine", PREVIEW_HOST, str(handle_file), "25"],
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             try:
                 self.assertTrue(wait_until(lambda: handle_file.exists() and
@@ -108,6 +118,16 @@ class ScreenSaverTest(unittest.TestCase):
                 right_of_host = shot[top:top + height, host_window.frame.rect[2] + 10:]
                 self.assertLess(float(right_of_host.mean()), 5, "nothing is drawn outside it")
                 self.assertEqual(probe()[1], [], "the preview opens no window of its own")
+
+                xdotool("mousemove", *REST)
+                full = Aquarium().start("/s", program=SCREEN_SAVER)
+                try:
+                    full.wait_for_window()
+                    self.assertTrue(app.running(), "the preview runs on meanwhile")
+                    full.press("space")
+                    self.assertEqual(full.wait_exit(20), 0)
+                finally:
+                    full.stop()
                 self.assertEqual(app.wait_exit(30), 0, "the preview ends with its host")
             finally:
                 host.kill()
