@@ -75,9 +75,9 @@ BOOL CustomMusicDialog::OnInitDialog()
                                                   kVolumeSection, kVolumeEntry, kListVolumeMax))
                                             : kListVolumeMax;
     listVolume = std::clamp(storedVolume, 0, kListVolumeMax);
+    // The MCI window is made with the first file to play: opened empty, as a start without own
+    // music would have it, it only loads the media libraries and lengthens the start.
     player.setParent(GetDlgItem(IDC_MUSIC_PLAYER));
-    player.setFileName("");
-    player.open();
     player.setVolume(listVolume);
     volumeSlider.SetRange(0, kListVolumeMax, TRUE);
     volumeSlider.SetPos(listVolume);
