@@ -14,7 +14,7 @@ packages=(
   # the screen, and without the others it loses cursors, screen modes and input devices.
   libxcomposite1:i386 libxrender1:i386 libxrandr2:i386 libxinerama1:i386 libxcursor1:i386
   libxi6:i386 libxext6:i386 libxfixes3:i386
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xserver-xephyr xauth x11-utils xdotool imagemagick
   googletest libgtest-dev libstb-dev
   # makensis makes the Windows setup program.
   nsis

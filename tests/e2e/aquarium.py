@@ -366,25 +366,52 @@ class SeparateSession:
         self.size = size
         self.prefix = Path(prefix)
         self.xvfb_options = list(xvfb_options)
-        self.xvfb = None
+        self.servers = []
         self.env = None
 
     def __enter__(self):
+        number = self.start_server(["Xvfb", "-screen", "0", f"{self.size}x24", "-nolisten", "tcp",
+                                    *self.xvfb_options])
+        self.start_wine(number)
+        return self
+
+    def start_server(self, command, env=None):
+        """Starts an X server (`command` without its display) on a free display number."""
         number = 90
         while Path(f"/tmp/.X11-unix/X{number}").exists() or Path(f"/tmp/.X{number}-lock").exists():
             number += 1
-        self.xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", f"{self.size}x24",
-                                      "-nolisten", "tcp", *self.xvfb_options],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.servers.append(subprocess.Popen([command[0], f":{number}", *command[1:]], env=env,
+                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         if not wait_until(Path(f"/tmp/.X11-unix/X{number}").exists, 10):
-            raise RuntimeError(f"Xvfb did not start on :{number}")
+            raise RuntimeError(f"{command[0]} did not start on :{number}")
+        return number
+
+    def start_wine(self, number):
         self.env = dict(os.environ, DISPLAY=f":{number}", WINEPREFIX=str(self.prefix),
                         BLUEREEF_WINEPREFIX=str(self.prefix))
         subprocess.run(["bash", "-c", f"source '{REPO_ROOT}/scripts/session.sh' && start_wine"],
                        env=self.env, check=True, timeout=300)
-        return self
 
     def __exit__(self, *_):
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=60)
-        self.xvfb.kill()
-        self.xvfb.wait(timeout=30)
+        for server in reversed(self.servers):
+            server.kill()
+            server.wait(timeout=30)
+
+
+class TwoMonitorSession(SeparateSession):
+    """Two 1024 x 768 monitors side by side: the two screens of a nested X server (Xephyr) joined
+    by Xinerama, shown on a virtual display of their own. Xvfb's own Xinerama puts every screen at
+    the origin; and with RandR present Wine reports the X screen as one monitor, so the nested
+    server runs without it and Wine takes its monitors from Xinerama."""
+
+    def __init__(self, prefix):
+        super().__init__("2048x768", prefix)
+
+    def __enter__(self):
+        host = self.start_server(["Xvfb", "-screen", "0", "2048x768x24", "-nolisten", "tcp"])
+        nested = self.start_server(["Xephyr", "-screen", "1024x768", "-screen", "1024x768",
+                                    "+xinerama", "-extension", "RANDR", "-nolisten", "tcp"],
+                                   env=dict(os.environ, DISPLAY=f":{host}"))
+        self.start_wine(nested)
+        return self

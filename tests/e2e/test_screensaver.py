@@ -1,6 +1,7 @@
 """The screen saver file as Windows uses it: /s until the user touches the keyboard or the mouse,
 once at a time, the settings with no argument or /c, and /p drawing a live preview into another
-program's window, which does not keep the screen saver itself from starting."""
+program's window, which does not keep the screen saver itself from starting; and the tank over
+both monitors of a two-monitor display."""
 import subprocess
 import tempfile
 import time
@@ -10,8 +11,8 @@ from pathlib import Path
 import numpy
 
 import aquarium
-from aquarium import (SCREEN_SAVER, WINPROBE, Aquarium, Dialog, pixels, probe, screenshot,
-                      wait_until)
+from aquarium import (SCREEN_SAVER, WINPROBE, Aquarium, Dialog, TwoMonitorSession, pixels, probe,
+                      screenshot, wait_until)
 
 SETTINGS_DIALOG = "Aquarium Settings - Free Bluereef Screensaver 1.0"
 FISH_DIALOG = "Fish Settings - Free Bluereef Screensaver 1.0"
@@ -20,6 +21,9 @@ PREVIEW_HOST = str(Path(WINPROBE).with_name("previewhost.exe")) if WINPROBE else
 PREVIEW_TITLE = "Preview Host"
 REST = (500, 400)  # where the pointer waits while the screen saver starts
 TEXT_BOX = (400, 320, 400, 150)  # where the start-up text stands on a 1024 x 768 screen
+# A prefix of the two-monitor test's own: the other screens' test uses its separate prefix
+# at the same time.
+MONITORS_PREFIX = aquarium.OUTPUT_DIR.parent / "wine-monitors"
 
 
 def xdotool(*args):
@@ -132,6 +136,24 @@ class ScreenSaverTest(unittest.TestCase):
             finally:
                 host.kill()
                 host.wait(timeout=30)
+
+
+    def test_the_tank_covers_both_monitors_of_a_two_monitor_display(self):
+        with TwoMonitorSession(MONITORS_PREFIX) as session:
+            app = Aquarium(env=session.env).start()
+            try:
+                frame, _ = app.wait_for_window()
+                self.assertEqual(frame.rect, (0, 0, 2048, 768), "the frame spans both monitors")
+
+                def both_shown():
+                    shot = pixels(screenshot("two-monitors", session.env))
+                    halves = shot[100:700, 50:974], shot[100:700, 1074:1998]
+                    return (shot,) if all(busy(half) for half in halves) else None
+
+                self.assertIsNotNone(wait_until(both_shown, 60, interval=0.5),
+                                     "the tank shows on both monitors")
+            finally:
+                app.stop()
 
 
 if __name__ == "__main__":
