@@ -5,12 +5,13 @@
 # milliseconds per frame of atlantis together with the X server, counted as run-bench.sh counts
 # the scene's. Figures of the scene are only comparable with figures taken on the same machine.
 # Installs Debian's xscreensaver-gl-extra when atlantis is missing (as root, or with sudo).
-# Usage: bench/measure-reference.sh [seconds per run]    (default: 10)
+# Usage: bench/measure-reference.sh [seconds per run] [animal counts]    (default: 10 "4 50")
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/bench-session.sh"
 
 run_s=${1:-10}
+counts=${2:-4 50}
 settle_s=3
 atlantis=/usr/libexec/xscreensaver/atlantis
 
@@ -26,7 +27,7 @@ trap 'stop_session; rm -rf "$work"' EXIT
 start_virtual_display 1024x768
 print_load
 
-for count in 4 50; do
+for count in $counts; do
   hud=$work/hud-$count
   mkdir "$hud"
   vblank_mode=0 GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$hud" \
