@@ -4,7 +4,6 @@
 #include "res/resource.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "ui/CursorHideCounter.h"
 
 #include <GL/gl.h>
 
@@ -18,19 +17,13 @@ constexpr char kPictureFilter[] = "(*.jpg;*.bmp;*.png)|*.jpg;*.bmp;*.png|";
 constexpr char kDefaultInterval[] = "5";
 // Nine digits: over thirty years, and no number atoi cannot hold.
 constexpr int kIntervalDigits = 9;
-constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
-constexpr COLORREF kListBackground = 8566991;
-constexpr COLORREF kListText = 0xFF0000;
 constexpr int kPathColumnWidth = 430;
 constexpr int kStateColumnWidth = 50;
-constexpr COLORREF kModeOnColour = 0x00FF00;
-constexpr COLORREF kModeOffColour = 0;
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CustomBackgroundDialog, CDialog)
+BEGIN_MESSAGE_MAP(CustomBackgroundDialog, MediaListDialog)
     ON_WM_TIMER()
-    ON_WM_CLOSE()
     ON_BN_CLICKED(IDC_IMAGE_ADD, OnAdd)
     ON_STN_CLICKED(IDC_IMAGE_ADD_TWIN, OnAdd)
     ON_BN_CLICKED(IDC_IMAGE_REMOVE, OnRemove)
@@ -40,12 +33,12 @@ BEGIN_MESSAGE_MAP(CustomBackgroundDialog, CDialog)
     ON_STN_CLICKED(IDC_IMAGE_START_TWIN, OnStartShow)
     ON_STN_CLICKED(IDC_IMAGE_STOP_TWIN, OnStopShow)
     ON_BN_CLICKED(IDC_IMAGE_ON, OnOwnImage)
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_REPEAT_ONE, IDC_RANDOM_ORDER, OnModeBox)
     ON_NOTIFY(NM_CLICK, IDC_IMAGE_LIST, OnListClick)
 END_MESSAGE_MAP()
 
 CustomBackgroundDialog::CustomBackgroundDialog(CWnd* parent)
-    : CDialog(IDD_CUSTOM_BACKGROUND, parent)
+    : MediaListDialog(IDD_CUSTOM_BACKGROUND, MediaList::Pictures, IDC_IMAGE_ON, IDC_IMAGE_LIST,
+                      parent)
 {
 }
 
@@ -58,31 +51,13 @@ CustomBackgroundDialog::~CustomBackgroundDialog()
             glDeleteTextures(1, &texture.name);
 }
 
-void CustomBackgroundDialog::DoDataExchange(CDataExchange* pDX)
-{
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_IMAGE_ON, ownImageBox);
-    DDX_Control(pDX, IDC_REPEAT_ONE, repeatOneBox);
-    DDX_Control(pDX, IDC_REPEAT_ALL, repeatAllBox);
-    DDX_Control(pDX, IDC_RANDOM_ORDER, randomBox);
-    DDX_Control(pDX, IDC_IMAGE_LIST, pictureList);
-}
-
 BOOL CustomBackgroundDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    pictureList.SetExtendedStyle(kListStyle);
-    pictureList.SetBkColor(kListBackground);
-    pictureList.SetTextBkColor(kListBackground);
-    pictureList.SetTextColor(kListText);
+    setUpControls();
     pictureList.InsertColumn(0, "Backgrounds Directory", LVCFMT_CENTER, kPathColumnWidth);
     pictureList.InsertColumn(1, "State", LVCFMT_CENTER, kStateColumnWidth);
 
-    ownImageBox.SetIcons(IDI_CHECK_ON, IDI_CHECK_OFF);
-    ownImageBox.SetCheck(false);
-    for (IconCheckBox* box : {&repeatOneBox, &repeatAllBox, &randomBox})
-        box->SetIndicatorColors(kModeOnColour, kModeOffColour);
-    applyMode(ShowOnePicture);
     ::SendDlgItemMessageA(m_hWnd, IDC_IMAGE_INTERVAL, EM_LIMITTEXT, kIntervalDigits, 0);
     ::SetDlgItemTextA(m_hWnd, IDC_IMAGE_INTERVAL, kDefaultInterval);
 
@@ -101,54 +76,18 @@ PictureTexture CustomBackgroundDialog::pictureOnShow() const
     return {};
 }
 
-void CustomBackgroundDialog::applyMode(int mode)
-{
-    pictureShow.pictureMode = mode;
-    repeatOneBox.SetCheck(mode == ShowOnePicture);
-    repeatAllBox.SetCheck(mode == ShowAllPictures);
-    randomBox.SetCheck(mode == ShowRandomPicture);
-}
-
 void CustomBackgroundDialog::load()
 {
     const MediaListState state = loadMediaList(IniFile(settingsIniPath()), MediaList::Pictures);
-    ownImageBox.SetCheck(state.enabled);
+    onOffBox.SetCheck(state.enabled);
     ::SetDlgItemTextA(m_hWnd, IDC_IMAGE_INTERVAL,
                       state.interval.empty() ? kDefaultInterval : state.interval.c_str());
     for (const std::string& path : state.paths)
         addPicture(path);
-    // The first checked mode in the order random, repeat all, repeat one wins; none means
-    // repeat one.
-    applyMode(state.randomOrder ? ShowRandomPicture
-              : state.repeatAll ? ShowAllPictures
-                                : ShowOnePicture);
+    showMode(loadedMode(state));
     if (!state.paths.empty() && state.enabled)
         startShow();
-    savedState = shownState();
-}
-
-MediaListState CustomBackgroundDialog::shownState()
-{
-    MediaListState state;
-    state.randomOrder = randomBox.isChecked();
-    state.repeatAll = repeatAllBox.isChecked();
-    state.repeatOne = repeatOneBox.isChecked();
-    state.enabled = ownImageBox.isChecked();
-    state.interval = intervalText();
-    for (int item = 0; item < pictureList.GetItemCount(); ++item)
-        state.paths.push_back(pictureList.GetItemText(item, 0));
-    return state;
-}
-
-void CustomBackgroundDialog::save()
-{
-    // Written as soon as anything changes, not only when the dialog closes: the program can end
-    // from its menu while the dialog is open, and nothing the user chose may be lost then.
-    const MediaListState state = shownState();
-    if (state == savedState)
-        return;
-    saveMediaList(IniFile(settingsIniPath()), MediaList::Pictures, state);
-    savedState = state;
+    rememberSaved();
 }
 
 std::string CustomBackgroundDialog::intervalText() const
@@ -167,21 +106,8 @@ void CustomBackgroundDialog::OnTimer(UINT_PTR id)
 {
     if (pictureShow.tick(interval()))
         markCurrentItem();
-    if (IsWindowVisible())
-        cursorHideCounter = 0;
-    save();
+    onTick();
     CDialog::OnTimer(id);
-}
-
-void CustomBackgroundDialog::OnCancel()
-{
-    ShowWindow(SW_HIDE);
-    save();
-}
-
-void CustomBackgroundDialog::OnClose()
-{
-    OnCancel();
 }
 
 void CustomBackgroundDialog::OnAdd()
@@ -190,7 +116,7 @@ void CustomBackgroundDialog::OnAdd()
     if (chooser.DoModal() != IDOK)
         return;
     addPicture(chooser.GetPathName());
-    save();
+    saveChanges();
 }
 
 void CustomBackgroundDialog::addPicture(const std::string& path)
@@ -210,7 +136,7 @@ void CustomBackgroundDialog::addPicture(const std::string& path)
     pictureShow.pictures.push_back(texture->name);
     const int item = pictureList.InsertItem(count, path.c_str());
     pictureList.SetItemText(item, 1, "OFF");
-    if (pictureList.GetItemCount() == 1 && ownImageBox.isChecked())
+    if (pictureList.GetItemCount() == 1 && onOffBox.isChecked())
         startShow();
 }
 
@@ -227,7 +153,7 @@ void CustomBackgroundDialog::OnRemove()
     }
     if (pictureList.GetItemCount() > 0)
         showItem(0);
-    save();
+    saveChanges();
 }
 
 void CustomBackgroundDialog::OnRemoveAll()
@@ -237,28 +163,22 @@ void CustomBackgroundDialog::OnRemoveAll()
         glDeleteTextures(1, &texture.name);
     textures.clear();
     pictureShow.removeAll();
-    save();
+    saveChanges();
 }
 
 void CustomBackgroundDialog::OnOwnImage()
 {
-    if (ownImageBox.isChecked())
+    if (onOffBox.isChecked())
         startShow();
     else if (pictureShow.isRunning())
         stopShow();
-    save();
+    saveChanges();
 }
 
 void CustomBackgroundDialog::stopShow()
 {
     pictureShow.stop();
     markCurrentItem();
-}
-
-void CustomBackgroundDialog::OnModeBox(UINT id)
-{
-    applyMode(static_cast<int>(id) - IDC_REPEAT_ONE);
-    save();
 }
 
 void CustomBackgroundDialog::OnListClick(NMHDR*, LRESULT* result)

@@ -4,16 +4,14 @@
 // textures and the running show. Each picture becomes a texture as it is added.
 #pragma once
 
-#include "framework/Dialog.h"
 #include "media/TextureLoader.h"
-#include "ui/IconCheckBox.h"
-#include "ui/MediaListKeys.h"
+#include "ui/MediaListDialog.h"
 #include "ui/PictureShow.h"
 
 #include <string>
 #include <vector>
 
-class CustomBackgroundDialog : public CDialog {
+class CustomBackgroundDialog : public MediaListDialog {
 public:
     explicit CustomBackgroundDialog(CWnd* parent = nullptr);
     ~CustomBackgroundDialog() override;
@@ -24,28 +22,23 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override {}
-    void OnCancel() override;
+    CListCtrl& fileList() override { return pictureList; }
+    void modeChosen(int mode) override { pictureShow.pictureMode = mode; }
+    void addShownState(MediaListState& state) override { state.interval = intervalText(); }
 
     void OnTimer(UINT_PTR id);
-    void OnClose();
     void OnAdd();
     void OnRemove();
     void OnRemoveAll();
     void OnOwnImage();
     void OnStartShow() { startShow(); }
     void OnStopShow() { stopShow(); }
-    void OnModeBox(UINT id);
     void OnListClick(NMHDR* header, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void load();
-    void save();
-    MediaListState shownState();
-    void applyMode(int mode);
 
     // Adds the picture at `path` as the list's last; a failure or a full list says so.
     void addPicture(const std::string& path);
@@ -58,9 +51,7 @@ private:
     int interval() const;
     std::string intervalText() const;
 
-    IconCheckBox ownImageBox, repeatOneBox, repeatAllBox, randomBox;
     CListCtrl pictureList;
     PictureShow pictureShow;
     std::vector<PictureTexture> textures;  // one per list item, in list order
-    MediaListState savedState;  // what the file holds, to write only what changed
 };

@@ -6,7 +6,6 @@
 #include "res/resource.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "ui/CursorHideCounter.h"
 
 #include <algorithm>
 
@@ -18,18 +17,12 @@ constexpr int kListVolumeMax = 1000;
 constexpr char kVolumeSection[] = "Settings";
 constexpr char kVolumeEntry[] = "Volume";
 constexpr char kMusicFilter[] = "(*.mp3;*.wav;*.mpeg)|*.mp3;*.wav;*.mpeg|";
-constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
-constexpr COLORREF kListBackground = 8566991;
-constexpr COLORREF kListText = 0xFF0000;
 constexpr int kListColumnWidth = 500;
-constexpr COLORREF kModeOnColour = 0x00FF00;
-constexpr COLORREF kModeOffColour = 0;
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CustomMusicDialog, CDialog)
+BEGIN_MESSAGE_MAP(CustomMusicDialog, MediaListDialog)
     ON_WM_TIMER()
-    ON_WM_CLOSE()
     ON_WM_HSCROLL()
     ON_BN_CLICKED(IDC_MUSIC_ADD, OnAdd)
     ON_BN_CLICKED(IDC_MUSIC_REMOVE, OnRemove)
@@ -37,20 +30,17 @@ BEGIN_MESSAGE_MAP(CustomMusicDialog, CDialog)
     ON_BN_CLICKED(IDC_MUSIC_PLAY, OnPlay)
     ON_BN_CLICKED(IDC_MUSIC_STOP, OnStop)
     ON_BN_CLICKED(IDC_MUSIC_ON, OnOnOff)
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_REPEAT_ONE, IDC_RANDOM_ORDER, OnModeBox)
     ON_NOTIFY(NM_CLICK, IDC_MUSIC_LIST, OnListClick)
 END_MESSAGE_MAP()
 
-CustomMusicDialog::CustomMusicDialog(CWnd* parent) : CDialog(IDD_CUSTOM_MUSIC, parent) {}
+CustomMusicDialog::CustomMusicDialog(CWnd* parent)
+    : MediaListDialog(IDD_CUSTOM_MUSIC, MediaList::Music, IDC_MUSIC_ON, IDC_MUSIC_LIST, parent)
+{
+}
 
 void CustomMusicDialog::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_MUSIC_ON, onOffBox);
-    DDX_Control(pDX, IDC_REPEAT_ONE, repeatOneBox);
-    DDX_Control(pDX, IDC_REPEAT_ALL, repeatAllBox);
-    DDX_Control(pDX, IDC_RANDOM_ORDER, randomBox);
-    DDX_Control(pDX, IDC_MUSIC_LIST, fileList);
+    MediaListDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_MUSIC_VOLUME, volumeSlider);
     DDX_Control(pDX, IDC_MUSIC_POSITION, positionSlider);
 }
@@ -58,17 +48,8 @@ void CustomMusicDialog::DoDataExchange(CDataExchange* pDX)
 BOOL CustomMusicDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    fileList.SetExtendedStyle(kListStyle);
-    fileList.SetBkColor(kListBackground);
-    fileList.SetTextBkColor(kListBackground);
-    fileList.SetTextColor(kListText);
-    fileList.InsertColumn(0, "Music List", LVCFMT_CENTER, kListColumnWidth);
-
-    onOffBox.SetIcons(IDI_CHECK_ON, IDI_CHECK_OFF);
-    for (IconCheckBox* box : {&repeatOneBox, &repeatAllBox, &randomBox})
-        box->SetIndicatorColors(kModeOnColour, kModeOffColour);
-    onOffBox.SetCheck(false);
-    applyMode(RepeatOne);
+    setUpControls();
+    musicList.InsertColumn(0, "Music List", LVCFMT_CENTER, kListColumnWidth);
 
     const CWinApp* const app = AfxGetApp();
     const int storedVolume = app != nullptr ? static_cast<int>(app->GetProfileInt(
@@ -87,77 +68,30 @@ BOOL CustomMusicDialog::OnInitDialog()
     return TRUE;
 }
 
-void CustomMusicDialog::applyMode(int mode)
-{
-    list.playMode = mode;
-    repeatOneBox.SetCheck(mode == RepeatOne);
-    repeatAllBox.SetCheck(mode == RepeatAll);
-    randomBox.SetCheck(mode == RandomOrder);
-}
-
 void CustomMusicDialog::load()
 {
     const MediaListState state = loadMediaList(IniFile(settingsIniPath()), MediaList::Music);
-    fileList.DeleteAllItems();
+    musicList.DeleteAllItems();
     for (const std::string& path : state.paths)
-        fileList.InsertItem(fileList.GetItemCount(), path.c_str());
+        musicList.InsertItem(musicList.GetItemCount(), path.c_str());
     onOffBox.SetCheck(state.enabled);
-    // The first checked mode in the order random, repeat all, repeat one wins; none means
-    // repeat one.
-    applyMode(state.randomOrder ? RandomOrder : state.repeatAll ? RepeatAll : RepeatOne);
-    savedState = shownState();
+    showMode(loadedMode(state));
+    rememberSaved();
     if (!state.paths.empty() && state.enabled)
         OnPlay();
-}
-
-MediaListState CustomMusicDialog::shownState()
-{
-    MediaListState state;
-    state.randomOrder = randomBox.isChecked();
-    state.repeatAll = repeatAllBox.isChecked();
-    state.repeatOne = repeatOneBox.isChecked();
-    state.enabled = onOffBox.isChecked();
-    for (int item = 0; item < fileList.GetItemCount(); ++item)
-        state.paths.push_back(fileList.GetItemText(item, 0));
-    return state;
-}
-
-void CustomMusicDialog::save()
-{
-    // Written as soon as anything changes, not only when the dialog closes: the program can end
-    // from its menu while the dialog is open, and nothing the user chose may be lost then.
-    const MediaListState state = shownState();
-    if (state == savedState)
-        return;
-    saveMediaList(IniFile(settingsIniPath()), MediaList::Music, state);
-    savedState = state;
 }
 
 void CustomMusicDialog::OnTimer(UINT_PTR id)
 {
     ownMusicPlaying = onOffBox.isChecked();
-    // The pointer stays visible over the dialog, whether the music plays or not.
-    if (IsWindowVisible())
-        cursorHideCounter = 0;
     if (list.playState == Playing) {
         position = player.getPosition();
         positionSlider.SetPos(static_cast<int>(position));
         if (player.canPlay() && player.getLength() == position && selectTrack(false))
             startPlayback();
     }
-    save();
+    onTick();
     CDialog::OnTimer(id);
-}
-
-void CustomMusicDialog::OnCancel()
-{
-    ShowWindow(SW_HIDE);
-    save();
-}
-
-void CustomMusicDialog::OnClose()
-{
-    OnCancel();
 }
 
 void CustomMusicDialog::OnHScroll(UINT code, UINT scrollPosition, HWND scrollBar)
@@ -182,26 +116,26 @@ void CustomMusicDialog::OnAdd()
     CFileDialog chooser(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kMusicFilter, this);
     if (chooser.DoModal() != IDOK)
         return;
-    fileList.InsertItem(fileList.GetItemCount(), chooser.GetPathName().c_str());
-    save();
+    musicList.InsertItem(musicList.GetItemCount(), chooser.GetPathName().c_str());
+    saveChanges();
 }
 
 void CustomMusicDialog::OnRemove()
 {
-    const int selected = fileList.GetFirstSelected();
+    const int selected = musicList.GetFirstSelected();
     if (selected < 0) {
         MessageBox("Please select an item from the music list!");
         return;
     }
-    fileList.DeleteItem(selected);
+    musicList.DeleteItem(selected);
     selectTrack(false);
-    save();
+    saveChanges();
 }
 
 void CustomMusicDialog::OnRemoveAll()
 {
-    fileList.DeleteAllItems();
-    save();
+    musicList.DeleteAllItems();
+    saveChanges();
 }
 
 void CustomMusicDialog::OnPlay()
@@ -216,26 +150,20 @@ void CustomMusicDialog::OnOnOff()
         OnPlay();
     else if (list.playState == Playing)
         stopPlayback();
-    save();
-}
-
-void CustomMusicDialog::OnModeBox(UINT id)
-{
-    applyMode(static_cast<int>(id) - IDC_REPEAT_ONE);
-    save();
+    saveChanges();
 }
 
 void CustomMusicDialog::OnListClick(NMHDR*, LRESULT* result)
 {
     *result = 0;
-    if (fileList.GetFirstSelected() >= 0 && selectTrack(true) && list.playState == Playing)
+    if (musicList.GetFirstSelected() >= 0 && selectTrack(true) && list.playState == Playing)
         startPlayback();
 }
 
 bool CustomMusicDialog::selectTrack(bool explicitSelection)
 {
-    const int count = fileList.GetItemCount();
-    int index = list.nextTrack(count, fileList.GetFirstSelected(), explicitSelection);
+    const int count = musicList.GetItemCount();
+    int index = list.nextTrack(count, musicList.GetFirstSelected(), explicitSelection);
     // A file that cannot be played is passed over, as long as the mode moves on at all; after
     // one round of the list without a playable file, the list stops.
     for (int tries = 0; index >= 0 && tries < count; ++tries) {
@@ -252,7 +180,7 @@ bool CustomMusicDialog::openTrack(int index)
 {
     player.stop();
     player.close();
-    player.setFileName(fileList.GetItemText(index, 0));
+    player.setFileName(musicList.GetItemText(index, 0));
     player.open();
     if (!player.canPlay())
         return false;
@@ -265,7 +193,7 @@ bool CustomMusicDialog::openTrack(int index)
 
 void CustomMusicDialog::startPlayback()
 {
-    if (fileList.GetItemCount() == 0)
+    if (musicList.GetItemCount() == 0)
         return;
     list.playState = Playing;
     player.play();
@@ -281,14 +209,14 @@ void CustomMusicDialog::stopPlayback()
     player.seek(0);
     list.currentIndex = -1;
     markCurrentRow();
-    fileList.SetItemState(-1, 0, LVIS_SELECTED);
+    musicList.SetItemState(-1, 0, LVIS_SELECTED);
     enableEditing(true);
 }
 
 void CustomMusicDialog::markCurrentRow()
 {
     currentListRow = list.currentIndex;
-    fileList.Invalidate(FALSE);
+    musicList.Invalidate(FALSE);
 }
 
 void CustomMusicDialog::enableEditing(bool enable)

@@ -4,15 +4,13 @@
 // user's music or the built-in tune plays.
 #pragma once
 
-#include "framework/Dialog.h"
 #include "media/MciMusicWindow.h"
 #include "ui/HighlightListCtrl.h"
-#include "ui/IconCheckBox.h"
-#include "ui/MediaListKeys.h"
+#include "ui/MediaListDialog.h"
 #include "ui/MusicPlaylist.h"
 #include "ui/SkinnedSlider.h"
 
-class CustomMusicDialog : public CDialog {
+class CustomMusicDialog : public MediaListDialog {
 public:
     explicit CustomMusicDialog(CWnd* parent = nullptr);
 
@@ -21,11 +19,10 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override {}
-    void OnCancel() override;
+    CListCtrl& fileList() override { return musicList; }
+    void modeChosen(int mode) override { list.playMode = mode; }
 
     void OnTimer(UINT_PTR id);
-    void OnClose();
     void OnHScroll(UINT code, UINT position, HWND scrollBar);
     void OnAdd();
     void OnRemove();
@@ -33,16 +30,12 @@ protected:
     void OnPlay();
     void OnStop() { stopPlayback(); }
     void OnOnOff();
-    void OnModeBox(UINT id);
     void OnListClick(NMHDR* header, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void load();
-    void save();
-    MediaListState shownState();
-    void applyMode(int mode);
 
     // Opens the track the play mode picks next (skipping files that cannot be played); false
     // when none could be opened, and the list stops.
@@ -53,13 +46,11 @@ private:
     void enableEditing(bool enable);
     void markCurrentRow();
 
-    IconCheckBox onOffBox, repeatOneBox, repeatAllBox, randomBox;
-    HighlightListCtrl fileList;
+    HighlightListCtrl musicList;
     SkinnedSlider volumeSlider;
     CSliderCtrl positionSlider;
     MciMusicWindow player;
     MusicPlaylist list;
     int listVolume = 0;
     long position = 0;
-    MediaListState savedState;  // what the file holds, to write only what changed
 };
