@@ -10,6 +10,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 from pathlib import Path
 
 import numpy
@@ -248,6 +249,36 @@ class Aquarium:
             self.process.wait(timeout=30)
             # The killed process may leave its Windows side behind for a moment.
             wait_until(lambda: not probe(self.env)[1], 20, interval=0.2)
+
+
+class AquariumTestCase(unittest.TestCase):
+    """A test that runs the program at most once at a time, on the test session's settings file,
+    which it leaves behind as it found none."""
+
+    def setUp(self):
+        require_session()
+        remove_ini()
+        self.app = None
+
+    def tearDown(self):
+        if self.app is not None:
+            self.app.stop()
+        remove_ini()
+
+    def start_quiet(self, env=None):
+        """Starts the aquarium and hides its start-up text."""
+        self.app = Aquarium(env=env).start()
+        self.app.wait_for_window()
+        self.app.key("F1")
+        time.sleep(1.5)
+
+    def open_dialog(self, item, title):
+        """Chooses the menu's `item` and returns the dialog it opens, titled `title`."""
+        self.app.choose(MENU_ITEMS.index(item))
+        dialog = Dialog(title)
+        self.assertTrue(dialog.wait_shown(), f"{title} opens from the menu")
+        time.sleep(0.5)
+        return dialog
 
 
 class Dialog:

@@ -11,7 +11,7 @@ import unittest
 import numpy
 
 import aquarium
-from aquarium import Aquarium, Dialog, MENU_ITEMS, ini_path, pixels, screenshot, wait_until
+from aquarium import Dialog, ini_path, pixels, screenshot, wait_until
 
 KINDS = 15
 NO_FISH = [0] * KINDS
@@ -53,29 +53,10 @@ def mean_colour(area):
     return area.reshape(-1, 3).mean(axis=0)
 
 
-class DialogTest(unittest.TestCase):
-    def setUp(self):
-        aquarium.require_session()
-        self.app = None
-
-    def tearDown(self):
-        if self.app is not None:
-            self.app.stop()
-        aquarium.remove_ini()
-
+class DialogTest(aquarium.AquariumTestCase):
     def start(self, fish_counts, extra=()):
         aquarium.write_settings(fish_counts, bubbles=False, extra=extra)
-        self.app = Aquarium().start()
-        self.app.wait_for_window()
-        self.app.key("F1")
-        time.sleep(1.5)
-
-    def open_dialog(self, item, title):
-        self.app.choose(MENU_ITEMS.index(item))
-        dialog = Dialog(title)
-        self.assertTrue(dialog.wait_shown(), f"{title} opens from the menu")
-        time.sleep(0.5)
-        return dialog
+        self.start_quiet()
 
     def beside(self, dialog, shot):
         """The parts of the screen left and right of the dialog: the tank as it shows there."""

@@ -10,7 +10,7 @@ import unittest
 import numpy
 
 import aquarium
-from aquarium import Aquarium, MENU_AT, MENU_ITEMS, ini_path, light_fraction, screenshot, wait_until
+from aquarium import MENU_AT, MENU_ITEMS, ini_path, light_fraction, screenshot, wait_until
 
 KINDS = 15
 NO_FISH = [0] * KINDS
@@ -38,23 +38,11 @@ def box(array, centre, half_width, half_height):
     return array[max(0, y - half_height):y + half_height, max(0, x - half_width):x + half_width]
 
 
-class InteractionTest(unittest.TestCase):
-    def setUp(self):
-        aquarium.require_session()
-        self.app = None
-
-    def tearDown(self):
-        if self.app is not None:
-            self.app.stop()
-        aquarium.remove_ini()
-
+class InteractionTest(aquarium.AquariumTestCase):
     def start(self, fish_counts, bubbles=False):
         """The aquarium with these fish, its start-up text hidden."""
         aquarium.write_settings(fish_counts, bubbles)
-        self.app = Aquarium().start()
-        self.app.wait_for_window()
-        self.app.key("F1")
-        time.sleep(1.5)
+        self.start_quiet()
 
     def choose(self, mode):
         self.app.choose(MENU_ITEMS.index(mode))

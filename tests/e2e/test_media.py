@@ -14,8 +14,7 @@ from pathlib import Path
 import numpy
 
 import aquarium
-from aquarium import (Aquarium, Dialog, MENU_ITEMS, TITLE, pixels, probe, screenshot, wait_until,
-                      windows_dir)
+from aquarium import Dialog, TITLE, pixels, probe, screenshot, wait_until, windows_dir
 
 MUSIC_DIALOG = "Custom Music - Free Bluereef Screensaver 1.0"
 BACKGROUND_DIALOG = "Custom Background - Free Bluereef Screensaver 1.0"
@@ -130,10 +129,9 @@ def near(frequency, wanted):
     return frequency is not None and abs(frequency - wanted) < 20
 
 
-class MediaTest(unittest.TestCase):
+class MediaTest(aquarium.AquariumTestCase):
     def setUp(self):
-        aquarium.require_session()
-        self.app = None
+        super().setUp()
         self.forget_music_volume()
         self.media = windows_dir().parent / MEDIA_FOLDER
         self.media.mkdir(exist_ok=True)
@@ -141,9 +139,7 @@ class MediaTest(unittest.TestCase):
         self.sound = SoundCapture(self.scratch.name)
 
     def tearDown(self):
-        if self.app is not None:
-            self.app.stop()
-        aquarium.remove_ini()
+        super().tearDown()
         self.forget_music_volume()
         self.scratch.cleanup()
 
@@ -152,17 +148,7 @@ class MediaTest(unittest.TestCase):
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
 
     def start(self):
-        self.app = Aquarium(env=self.sound.env).start()
-        self.app.wait_for_window()
-        self.app.key("F1")
-        time.sleep(1.5)
-
-    def open_dialog(self, item, title):
-        self.app.choose(MENU_ITEMS.index(item))
-        dialog = Dialog(title)
-        self.assertTrue(dialog.wait_shown(), f"{title} opens from the menu")
-        time.sleep(0.5)
-        return dialog
+        self.start_quiet(env=self.sound.env)
 
     def choose_file(self, button, dialog, path):
         """Clicks the dialog's add button and types the file's path into the file dialog."""

@@ -8,8 +8,6 @@ import time
 import unittest
 from pathlib import Path
 
-import numpy
-
 import aquarium
 from aquarium import (SCREEN_SAVER, WINPROBE, Aquarium, Dialog, TwoMonitorSession, pixels, probe,
                       screenshot, wait_until)
@@ -35,17 +33,7 @@ def busy(area):
     return float(area.reshape(-1, 3).std(axis=0).max()) > 12
 
 
-class ScreenSaverTest(unittest.TestCase):
-    def setUp(self):
-        aquarium.require_session()
-        aquarium.remove_ini()
-        self.app = None
-
-    def tearDown(self):
-        if self.app is not None:
-            self.app.stop()
-        aquarium.remove_ini()
-
+class ScreenSaverTest(aquarium.AquariumTestCase):
     def saver(self, *arguments):
         self.app = Aquarium().start(*arguments, program=SCREEN_SAVER)
         return self.app
