@@ -19,3 +19,10 @@ CPaintDC::~CPaintDC()
 {
     ::EndPaint(m_hWnd, &m_ps);
 }
+
+void FillSolidRect(HDC dc, const RECT& area, COLORREF colour)
+{
+    const HBRUSH brush = ::CreateSolidBrush(colour);
+    ::FillRect(dc, &area, brush);
+    ::DeleteObject(brush);
+}

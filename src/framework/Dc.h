@@ -38,3 +38,6 @@ public:
 private:
     HWND m_hWnd;
 };
+
+// Fills `area` with one colour, as MFC's CDC::FillSolidRect does, on any device context.
+void FillSolidRect(HDC dc, const RECT& area, COLORREF colour);

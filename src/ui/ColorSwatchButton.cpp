@@ -1,5 +1,7 @@
 #include "ui/ColorSwatchButton.h"
 
+#include "framework/Dc.h"
+
 BEGIN_MESSAGE_MAP(ColorSwatchButton, CButton)
     ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
@@ -14,9 +16,7 @@ BOOL ColorSwatchButton::SetColor(COLORREF colour)
 
 void ColorSwatchButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
-    const HBRUSH fill = ::CreateSolidBrush(colour_);
-    ::FillRect(item->hDC, &item->rcItem, fill);
-    ::DeleteObject(fill);
+    FillSolidRect(item->hDC, item->rcItem, colour_);
     const HBRUSH frame = ::CreateSolidBrush(RGB(255, 255, 255));
     ::FrameRect(item->hDC, &item->rcItem, frame);
     ::DeleteObject(frame);

@@ -1,5 +1,7 @@
 #include "ui/IconButton.h"
 
+#include "framework/Dc.h"
+
 BEGIN_MESSAGE_MAP(IconButton, CButton)
     ON_WM_DRAWITEM_REFLECT()
     ON_WM_MOUSEMOVE()
@@ -36,13 +38,6 @@ void frame3d(HDC dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight)
     line(dc, r.left, r.top, r.right - 1, r.top, topLeft);
     line(dc, r.right - 1, r.top, r.right - 1, r.bottom - 1, bottomRight);
     line(dc, r.right - 1, r.bottom - 1, r.left - 1, r.bottom - 1, bottomRight);
-}
-
-void fill(HDC dc, const RECT& r, COLORREF colour)
-{
-    const HBRUSH brush = ::CreateSolidBrush(colour);
-    ::FillRect(dc, &r, brush);
-    ::DeleteObject(brush);
 }
 
 }  // namespace
@@ -104,7 +99,7 @@ void IconButton::DrawItem(LPDRAWITEMSTRUCT item)
         ::InflateRect(&area, -1, -1);
     }
     const bool lit = mouseOn != 0 || pressed;
-    fill(dc, area, lit ? backIn : backOut);
+    FillSolidRect(dc, area, lit ? backIn : backOut);
     drawBorders(dc, area, pressed);
 
     const std::string text = showText != 0 ? GetWindowText() : std::string();

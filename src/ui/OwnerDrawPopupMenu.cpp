@@ -1,5 +1,7 @@
 #include "ui/OwnerDrawPopupMenu.h"
 
+#include "framework/Dc.h"
+
 #include <algorithm>
 
 namespace {
@@ -14,13 +16,6 @@ constexpr int kMarkDiameter = 8;
 constexpr int kMarkRightMargin = 10;
 // Room after the longest caption: the mark's place and a margin.
 constexpr int kCaptionEndRoom = kMarkDiameter + 2 * kMarkRightMargin;
-
-void fill(HDC dc, const RECT& area, COLORREF colour)
-{
-    const HBRUSH brush = ::CreateSolidBrush(colour);
-    ::FillRect(dc, &area, brush);
-    ::DeleteObject(brush);
-}
 
 void drawIcon(HDC dc, UINT iconId, int x, int y)
 {
@@ -105,11 +100,11 @@ void OwnerDrawPopupMenu::DrawItem(LPDRAWITEMSTRUCT item)
         ::SelectObject(dc, oldBrush);
         RECT inside = bounds;
         ::InflateRect(&inside, -1, -1);
-        fill(dc, inside, kSelectedFill);
+        FillSolidRect(dc, inside, kSelectedFill);
     } else {
-        fill(dc, iconColumn, kIconColumnFill);
+        FillSolidRect(dc, iconColumn, kIconColumnFill);
         RECT rest{iconColumn.right, bounds.top, bounds.right, bounds.bottom};
-        fill(dc, rest, kTextFill);
+        FillSolidRect(dc, rest, kTextFill);
     }
 
     ::InflateRect(&iconColumn, -kIconInset, -kIconInset);
