@@ -11,9 +11,9 @@ constexpr char kInstanceMutexName[] = "Moonkelp";
 constexpr char kProfileCompanyKey[] = "Local AppWizard-Generated Applications";
 
 // The area the tank covers: the primary screen, or with several screens all of them together.
-RECT tankArea()
+RECT tankArea(bool severalScreens)
 {
-    if (::GetSystemMetrics(SM_CMONITORS) > 1) {
+    if (severalScreens) {
         const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
         const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
         return {left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
@@ -57,8 +57,8 @@ BOOL AquariumApp::startFullScreen(ViewRole role)
 
     // One tank over all the screens rather than one per screen: the fish swim from one screen
     // into the next as along one long aquarium wall, and the scene is drawn once.
-    const RECT area = tankArea();
     const bool severalScreens = ::GetSystemMetrics(SM_CMONITORS) > 1;
+    const RECT area = tankArea(severalScreens);
     auto* frame = new CMainFrame;
     m_pMainWnd = frame;
     frame->view().setRole(role, {area.right - area.left, area.bottom - area.top});
