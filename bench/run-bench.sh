@@ -8,7 +8,9 @@
 #  - the wall-clock milliseconds per frame.
 # Usage: bench/run-bench.sh [batches] [frames per batch] [mode]
 #   (default: 20 batches of 50 frames, watching; the modes are scene_bench's)
-# BLUEREEF_BUILD_DIR picks the build directory (default: build/).
+# BLUEREEF_BUILD_DIR picks the build directory (default: build/); BLUEREEF_BENCH_SETTINGS, lines
+# of "Aquarium Settings" (KEY=value, one a line), changes the scene from its defaults, and
+# BLUEREEF_BENCH_FISH_EACH the count of every kind of fish (4: the tank is full).
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/bench-session.sh"
@@ -30,7 +32,9 @@ echo "Scene as built from $(git -C "$bench_repo" describe --always --dirty)"
 # Every kind at 4 makes more than 50 fish: the tank is full.
 {
   echo "[Fish Number]"
-  for kind in $(seq 0 14); do echo "Fish$kind=4"; done
+  for kind in $(seq 0 14); do echo "Fish$kind=${BLUEREEF_BENCH_FISH_EACH:-4}"; done
+  echo "[Aquarium Settings]"
+  echo "${BLUEREEF_BENCH_SETTINGS:-}"
 } > "$WINEPREFIX/drive_c/windows/BluereefScrSet.ini"
 
 launched_us=${EPOCHREALTIME/./}
