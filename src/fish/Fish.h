@@ -148,9 +148,9 @@ private:
     void beginDrawing() const;
     void tiltToPitch() const;
     void emitMesh(const BodyPose& pose);
-    void emitBodyStrip(int strip, const BodyPose& pose);
-    void emitFin(const float (*vertices)[FishBodyMesh::kFloatsPerVertex], int count, int column,
-                 const BodyPose& pose);
+    void placeBodyStrip(int strip, const BodyPose& pose, float (*positions)[3]);
+    void placeFin(const float (*vertices)[FishBodyMesh::kFloatsPerVertex], int count, int column,
+                  const BodyPose& pose, float (*positions)[3]);
     void setColumnRotation(float degrees);
     // The mesh vertex's position scaled, bent, lifted and turned by the column matrix; the
     // stored normal is used as it is, so lighting does not follow the curve of a turn.

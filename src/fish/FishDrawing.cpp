@@ -1,11 +1,13 @@
-// Drawing a fish: the shared mesh emitted strip by strip, each cross-section turned and shifted on
-// its own so the body curves through turns, the tail waves and the outer edges flap.
+// Drawing a fish: the shared mesh, each cross-section turned and shifted on its own so the body
+// curves through turns, the tail waves and the outer edges flap.
 //
-// Each strip goes out as one vertex-array draw rather than three calls per vertex: the vertices,
-// their order and their attributes are the same, but 50 fish cost 600 calls a frame instead of
-// 27,000, which matters where every call crosses into the driver (under Wine, for one).
+// The whole fish goes out as one vertex-array draw of the joined strip rather than three calls
+// per vertex, or one draw per strip: the pixels are the same, but 50 fish cost 50 draws a frame
+// instead of 27,000 calls. Every draw has a fixed price in the driver (under Wine, in the
+// crossing into it too) that the few pixels of a strip do not outweigh.
 #include "fish/Fish.h"
 
+#include "fish/JoinedFishStrip.h"
 #include "fish/LineAngle.h"
 
 #include <windows.h>
@@ -25,26 +27,6 @@ constexpr int kLastFlappingColumn = 6;
 constexpr double kColumnRadiansPerDegree = 0.017453292519943295;
 
 constexpr GLsizei kVertexStride = Mesh::kFloatsPerVertex * sizeof(float);
-// The longest strip: a body strip.
-constexpr int kMaxStripVertices = Mesh::kBodyStripVertices;
-
-// A begin/end pair for quads that draws nothing; one stands before the body and before each fin.
-void emitEmptyQuads()
-{
-    glBegin(GL_QUADS);
-    glEnd();
-}
-
-// Draws one quad strip: turned positions from `positions`, normals and texture coordinates as
-// the mesh stores them.
-void drawStrip(const float (*meshVertices)[Mesh::kFloatsPerVertex], const float (*positions)[3],
-               int count)
-{
-    glVertexPointer(3, GL_FLOAT, 0, positions);
-    glNormalPointer(GL_FLOAT, kVertexStride, meshVertices[0] + Mesh::kNormal);
-    glTexCoordPointer(2, GL_FLOAT, kVertexStride, meshVertices[0] + Mesh::kTexCoord);
-    glDrawArrays(GL_QUAD_STRIP, 0, count);
-}
 
 }  // namespace
 
@@ -74,25 +56,31 @@ void Fish::endDrawing() const
 
 void Fish::emitMesh(const BodyPose& pose)
 {
+    using Strip = JoinedFishStrip;
+    float positions[Strip::kVertices][3];
+    for (int strip = 0; strip < Mesh::kBodyStrips; ++strip)
+        placeBodyStrip(strip, pose, positions + Strip::partStart(strip));
+    placeFin(fishBodyMesh.frontFin, Mesh::kFrontFinVertices, Mesh::kFrontFinColumn, pose,
+             positions + Strip::partStart(Mesh::kBodyStrips));
+    placeFin(fishBodyMesh.rearFin, Mesh::kRearFinVertices, Mesh::kRearFinColumn, pose,
+             positions + Strip::partStart(Mesh::kBodyStrips + 1));
+    placeFin(fishBodyMesh.tailFin, Mesh::kTailFinVertices, Mesh::kTailFinColumn, pose,
+             positions + Strip::partStart(Mesh::kBodyStrips + 2));
+    Strip::fillJoins(positions);
+
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    emitEmptyQuads();
-    for (int strip = 0; strip < Mesh::kBodyStrips; ++strip)
-        emitBodyStrip(strip, pose);
-    emitEmptyQuads();
-    emitFin(fishBodyMesh.frontFin, Mesh::kFrontFinVertices, Mesh::kFrontFinColumn, pose);
-    emitEmptyQuads();
-    emitFin(fishBodyMesh.rearFin, Mesh::kRearFinVertices, Mesh::kRearFinColumn, pose);
-    emitEmptyQuads();
-    emitFin(fishBodyMesh.tailFin, Mesh::kTailFinVertices, Mesh::kTailFinColumn, pose);
+    glVertexPointer(3, GL_FLOAT, 0, positions);
+    glNormalPointer(GL_FLOAT, kVertexStride, joinedFishStrip.vertices[0] + Mesh::kNormal);
+    glTexCoordPointer(2, GL_FLOAT, kVertexStride, joinedFishStrip.vertices[0] + Mesh::kTexCoord);
+    glDrawArrays(GL_QUAD_STRIP, 0, Strip::kVertices);
     glPopClientAttrib();
 }
 
-void Fish::emitBodyStrip(int strip, const BodyPose& pose)
+void Fish::placeBodyStrip(int strip, const BodyPose& pose, float (*positions)[3])
 {
-    float positions[kMaxStripVertices][3];
     for (int pair = 0; pair < Mesh::kBodyStripVertices; pair += 2) {
         const int column = Mesh::column(pair);
         setColumnRotation(pose.columnAngle[column]);
@@ -102,19 +90,14 @@ void Fish::emitBodyStrip(int strip, const BodyPose& pose)
             placeVertex(fishBodyMesh.body[strip][v], pose.columnBend[column], lift, positions[v]);
         }
     }
-    drawStrip(fishBodyMesh.body[strip], positions, Mesh::kBodyStripVertices);
 }
 
-void Fish::emitFin(const float (*vertices)[Mesh::kFloatsPerVertex], int count, int column,
-                   const BodyPose& pose)
+void Fish::placeFin(const float (*vertices)[Mesh::kFloatsPerVertex], int count, int column,
+                    const BodyPose& pose, float (*positions)[3])
 {
-    float positions[kMaxStripVertices][3];
-    for (int pair = 0; pair < count; pair += 2) {
-        setColumnRotation(pose.columnAngle[column]);
-        placeVertex(vertices[pair], pose.columnBend[column], 0.0f, positions[pair]);
-        placeVertex(vertices[pair + 1], pose.columnBend[column], 0.0f, positions[pair + 1]);
-    }
-    drawStrip(vertices, positions, count);
+    setColumnRotation(pose.columnAngle[column]);
+    for (int v = 0; v < count; ++v)
+        placeVertex(vertices[v], pose.columnBend[column], 0.0f, positions[v]);
 }
 
 void Fish::setColumnRotation(float degrees)

@@ -128,7 +128,7 @@ bool AquariumView::setUpScene()
         tankBoundsForScreen(renderer.camera.screenWidth, renderer.camera.screenHeight);
     renderer.buildBackdrop(scene.tankBounds);
 
-    renderer.textures.loadPictures();
+    renderer.textures.loadPictures(renderer.camera.screenWidth, renderer.camera.screenHeight);
     // Read after the textures: a setting cannot change which textures exist.
     loadSettings();
     renderer.setUpTerrain(scene.tankBounds);

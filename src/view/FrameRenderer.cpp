@@ -64,15 +64,24 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
     views.place(camera, {backdrop, scene.tankBounds}, theSettings.autoViews != 0,
                 theViewsPosition);
     camera.apply();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-
+    // A backdrop that covers every pixel goes first and lays down every pixel's colour and depth
+    // itself: the buffers need no clearing, and it needs no depth test against a buffer that
+    // holds nothing yet. Everything after it is depth-tested against it as before, so the fish
+    // behind it stay hidden and the picture is the same, for much less of the driver's work.
+    const bool backdropFirst = backdropHidesWall(scene.tankBounds);
+    if (!backdropFirst)
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const Rgb light = applyLighting();
+    wall.draw(theSettings, scene.tankBounds, backdropFirst);
+    applyFog(light);
+    backdropShow.advance(userPicture);
+    if (backdropFirst)
+        drawBackdropOverEverything();
     overlay.draw();
     hideIdleCursor();
-    const Rgb light = applyLighting();
-    wall.draw(theSettings, scene.tankBounds, backdropHidesWall(scene.tankBounds));
-    applyFog(light);
     drawFish(scene, mode);
-    drawBackdrop();
+    if (!backdropFirst)
+        drawBackdrop();
     drawMarker(scene, mode);
     drawBubbles(scene);
     glDisable(GL_LIGHTING);
@@ -179,9 +188,16 @@ void FrameRenderer::drawFish(TankScene& scene, int mode)
     }
 }
 
+void FrameRenderer::drawBackdropOverEverything()
+{
+    glPushAttrib(GL_DEPTH_BUFFER_BIT);
+    glDepthFunc(GL_ALWAYS);
+    drawBackdrop();
+    glPopAttrib();
+}
+
 void FrameRenderer::drawBackdrop()
 {
-    backdropShow.advance(userPicture);
     if (!backdropShown())
         return;
     glPushMatrix();

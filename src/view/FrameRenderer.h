@@ -1,6 +1,8 @@
 // The passes that draw one frame, in their fixed order, and the parts they draw with: the camera,
 // the start-up text, the background wall, the backdrop and the textures. The order matters: each
 // pass relies on the matrix, lighting, blending and depth state that the passes before it leave.
+// A backdrop that covers the whole screen is drawn first, in place of clearing it; otherwise it
+// comes after the fish, over the cleared screen and the wall.
 #pragma once
 
 #include "environment/BackdropPatch.h"
@@ -61,6 +63,9 @@ private:
     bool backdropHidesWall(const TankBounds& tank) const;
     void drawFish(TankScene& scene, int mode);
     void drawBackdrop();
+    // The backdrop as the frame's first picture: every pixel it covers takes its colour and
+    // depth, whatever the buffers held.
+    void drawBackdropOverEverything();
     void drawMarker(TankScene& scene, int mode);
     void drawBubbles(TankScene& scene);
     void drawFood(TankScene& scene);

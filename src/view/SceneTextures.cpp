@@ -18,11 +18,26 @@ int powerOfTwoAtLeast(int side)
     return power;
 }
 
+void sampleAtFullSize(GLuint backdrop, int surfaceWidth, int surfaceHeight)
+{
+    // Mipmapping takes the full-size image wherever a pixel spans less than 1.4 texels. On a
+    // surface at least as large as the picture, the backdrop stretched across it never comes
+    // near that, so the full-size image alone gives the same pixels, without the driver working
+    // out a mipmap level for each of them. Smaller surfaces (a preview) keep the mipmaps.
+    GLint width = 0, height = 0;
+    glBindTexture(GL_TEXTURE_2D, backdrop);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    if (width > 0 && surfaceWidth >= width && surfaceHeight >= height)
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+}
+
 }  // namespace
 
-void SceneTextures::loadPictures()
+void SceneTextures::loadPictures(int surfaceWidth, int surfaceHeight)
 {
     loadPackedMipmappedTexture(kBackdropPictureId, kBackdropPictureName, &backgroundTexture);
+    sampleAtFullSize(backgroundTexture, surfaceWidth, surfaceHeight);
     for (int i = 0; i < kFishTextureCount; ++i) {
         char name[16];
         std::snprintf(name, sizeof name, "fish%d", i);

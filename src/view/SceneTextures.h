@@ -8,8 +8,9 @@ public:
     static constexpr int kFishTextureCount = 17;
 
     // Unpacks and loads the backdrop picture (mipmapped, pure black transparent) and the skins,
-    // leaving none of the unpacked files behind.
-    void loadPictures();
+    // leaving none of the unpacked files behind; the surface's size decides whether the
+    // backdrop's mipmaps are ever sampled.
+    void loadPictures(int surfaceWidth, int surfaceHeight);
     // Makes the blank screen-copy target, the smallest power-of-two texture that holds a picture
     // of the given size, and leaves it bound.
     void createScreenCopyTarget(int pictureWidth, int pictureHeight);

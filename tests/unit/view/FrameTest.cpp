@@ -83,6 +83,30 @@ Rgba shownColour(AquariumView& view)
     return {sum[0] / count, sum[1] / count, sum[2] / count, 1};
 }
 
+TEST_F(FrameTest, ACoveringBackdropLeavesNothingOfWhatTheBuffersHeldBefore)
+{
+    hideOverlay();
+    view.renderFrame();
+    // Red everywhere, and every depth nearer than anything the frame draws: a frame that relied
+    // on a clear, or depth-tested its backdrop against the buffer, would leave red behind.
+    glClearColor(1, 0, 0, 1);
+    glClearDepth(0.0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearColor(0, 0, 0, 0.5f);
+    glClearDepth(1.0);
+    view.renderFrame();
+
+    RECT client{};
+    view.GetClientRect(&client);
+    std::vector<unsigned char> pixels(static_cast<size_t>(client.right) * client.bottom * 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, client.right, client.bottom, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    int red = 0;
+    for (size_t i = 0; i < pixels.size(); i += 4)
+        red += pixels[i] == 255 && pixels[i + 1] == 0 && pixels[i + 2] == 0 ? 1 : 0;
+    EXPECT_EQ(red, 0);
+}
+
 TEST_F(FrameTest, FogFollowsItsSettingFromTheFirstFrameOnAndNeverTurnsTheTankWhite)
 {
     hideOverlay();
@@ -259,7 +283,7 @@ std::vector<std::string> passesOfOneFrame(AquariumView& view)
     return passes;
 }
 
-TEST_F(FrameTest, PassesDrawWallFishBackdropBubblesAndLastTheFoodUnlit)
+TEST_F(FrameTest, PassesDrawACoveringBackdropOrTheWallFirstThenFishBubblesAndLastTheFoodUnlit)
 {
     hideOverlay();
     theSettings.backFixed = 1;
@@ -270,11 +294,11 @@ TEST_F(FrameTest, PassesDrawWallFishBackdropBubblesAndLastTheFoodUnlit)
     view.renderFrame();
     view.tankScene().dropFood(-20.0f, 24.0f);  // in sight, but above every fish: none can eat it
 
-    // Where the backdrop covers the whole screen, as it does here, the wall's pixels are
-    // skipped; without the backdrop the wall comes first.
+    // Where the backdrop covers the whole screen, as it does here, it comes first, in place of
+    // the wall and of clearing the screen; without the backdrop the wall comes first.
     theSettings.showTerra = 1;
     EXPECT_EQ(passesOfOneFrame(view),
-              (std::vector<std::string>{"fish", "backdrop", "bubbles", "food"}));
+              (std::vector<std::string>{"backdrop", "fish", "bubbles", "food"}));
     theSettings.showTerra = 0;
     EXPECT_EQ(passesOfOneFrame(view),
               (std::vector<std::string>{"wall", "fish", "bubbles", "food"}));
