@@ -2,7 +2,8 @@
 # Frame rate of the real program: runs BluereefScr.exe as a user would, on a 1024 x 768 virtual
 # display of its own, and prints the frames per second that Mesa's HUD counts in each second
 # (the start-up seconds left out) and the CPU use of the Wine session (the program, the Wine
-# server and Wine's helper processes) and the X server over the same seconds, in % of one core.
+# server and Wine's helper processes) and the X server over the same seconds, in % of one core;
+# then the program's resident memory at the end, and where the most of it lies.
 # Usage: bench/measure-fps.sh [seconds]    (default: 20)
 # BLUEREEF_SCREEN picks the virtual display's size (default: 1024x768).
 # BLUEREEF_BUILD_DIR picks the build directory (default: build/).
@@ -50,6 +51,12 @@ sample_cpu
 window_ms=$(((${EPOCHREALTIME/./} - window_start_us) / 1000))
 last_line=$(wc -l < "$fps_file")
 kill -0 "$program" 2>/dev/null || fail "The program ended by itself"
+program_pid=$(pgrep -f "$bench_build/src/BluereefScr.exe" | head -1)
+# Resident kilobytes by what is mapped: a file's name, or the kind of anonymous memory.
+awk '/^[0-9a-f]+-[0-9a-f]+ / { name = $6 == "" ? "(anonymous: heaps, textures, buffers)" : $6 }
+     /^Rss:/ { rss[name] += $2; total += $2 }
+     END { printf "%d\n", total; for (n in rss) printf "%d %s\n", rss[n], n }' \
+  "/proc/$program_pid/smaps" > "$work/memory"
 kill "$program"
 wait "$program" 2>/dev/null || true
 
@@ -67,3 +74,5 @@ awk -v cpu="$cpu_ms" -v xs="$(ticks_to_ms "$cpu_ticks_xserver")" -v ms="$window_
     printf "CPU use, Wine session + X server: %.1f%% of one core (X server %.1f%%)\n", 100 * cpu / ms, 100 * xs / ms
     if (f > 0) printf "  %.2f CPU ms per frame\n", cpu / f
   }'
+echo "Resident memory of the program: $(($(head -1 "$work/memory") / 1024)) MB; the largest shares:"
+tail -n +2 "$work/memory" | sort -rn | head -8 | awk '{ kb = $1; $1 = ""; printf "  %6.1f MB %s\n", kb / 1024, $0 }'

@@ -53,7 +53,6 @@ void FrameRenderer::setUpTerrain(const TankBounds& tank)
 
 void FrameRenderer::setUpScreenCopy()
 {
-    textures.createScreenCopyTarget(camera.screenWidth, camera.screenHeight);
     screenCopyEffect.setSize(camera.screenWidth, camera.screenHeight);
 }
 
@@ -249,6 +248,10 @@ void FrameRenderer::drawScreenRipple()
     const double distance = kRippleHalfSide / SceneCamera::kNearHalfSide;
     float halfWidth, halfHeight;
     camera.halfExtentsAt(distance, halfWidth, halfHeight);
+    // Made the first time it is needed: as large as the screen rounded up to powers of two,
+    // 4 MB at 1024 x 768 and 64 MB at 3840 x 2160, for a mode most people never enter.
+    if (textures.screenCopyTexture == 0)
+        textures.createScreenCopyTarget(camera.screenWidth, camera.screenHeight);
     glPushMatrix();
     glTranslatef(static_cast<float>(camera.eyeX()), 0.0f,
                  static_cast<float>(camera.eyeZ() - distance));

@@ -32,7 +32,8 @@ public:
     // Sets up the sea floor for the tank's width and depth. It is not drawn: wherever it stands,
     // it hides more of the reef picture than it adds (tests/judged/sea-floor-layers.jpg).
     void setUpTerrain(const TankBounds& tank);
-    // Makes the screen-copy target and gives the ripple effect the picture's size.
+    // Gives the ripple effect the picture's size; its screen-copy target is made on the ripple
+    // mode's first frame.
     void setUpScreenCopy();
 
     // Draws one frame of `scene` in the view's interaction mode, advancing everything that moves
