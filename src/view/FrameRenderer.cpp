@@ -66,7 +66,7 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
     // A backdrop that covers every pixel goes first and lays down every pixel's colour and depth
     // itself: the buffers need no clearing, and it needs no depth test against a buffer that
     // holds nothing yet. Everything after it is depth-tested against it as before, so the fish
-    // behind it stay hidden and the picture is the same, for much less of the driver's work.
+    // behind it stay hidden and the picture is the same, for less of the driver's work.
     const bool backdropFirst = backdropHidesWall(scene.tankBounds);
     if (!backdropFirst)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
