@@ -60,12 +60,11 @@ void Fish::emitMesh(const BodyPose& pose)
     float positions[Strip::kVertices][3];
     for (int strip = 0; strip < Mesh::kBodyStrips; ++strip)
         placeBodyStrip(strip, pose, positions + Strip::partStart(strip));
-    placeFin(fishBodyMesh.frontFin, Mesh::kFrontFinVertices, Mesh::kFrontFinColumn, pose,
-             positions + Strip::partStart(Mesh::kBodyStrips));
-    placeFin(fishBodyMesh.rearFin, Mesh::kRearFinVertices, Mesh::kRearFinColumn, pose,
-             positions + Strip::partStart(Mesh::kBodyStrips + 1));
-    placeFin(fishBodyMesh.tailFin, Mesh::kTailFinVertices, Mesh::kTailFinColumn, pose,
-             positions + Strip::partStart(Mesh::kBodyStrips + 2));
+    for (int fin = 0; fin < Strip::kFins; ++fin) {
+        const int part = Mesh::kBodyStrips + fin;
+        placeFin(Strip::partVertices(part), Strip::kPartVertices[part], Strip::finColumn(fin),
+                 pose, positions + Strip::partStart(part));
+    }
     Strip::fillJoins(positions);
 
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);

@@ -7,24 +7,8 @@ namespace {
 using Mesh = FishBodyMesh;
 using Vertex = const float[Mesh::kFloatsPerVertex];
 
-constexpr int kPartVertices[JoinedFishStrip::kParts] = {
-    Mesh::kBodyStripVertices, Mesh::kBodyStripVertices, Mesh::kBodyStripVertices,
-    Mesh::kBodyStripVertices, Mesh::kBodyStripVertices, Mesh::kFrontFinVertices,
-    Mesh::kRearFinVertices,   Mesh::kTailFinVertices};
-
-const Vertex* partVertices(int part)
-{
-    switch (part - Mesh::kBodyStrips) {
-    case 0:
-        return fishBodyMesh.frontFin;
-    case 1:
-        return fishBodyMesh.rearFin;
-    case 2:
-        return fishBodyMesh.tailFin;
-    default:
-        return fishBodyMesh.body[part];
-    }
-}
+constexpr int kFinColumns[JoinedFishStrip::kFins] = {Mesh::kFrontFinColumn, Mesh::kRearFinColumn,
+                                                     Mesh::kTailFinColumn};
 
 // The join before part `part` (1 and up) repeats these vertices of the strip: the previous
 // part's last twice, then this part's first twice.
@@ -52,8 +36,9 @@ JoinedFishStrip joinMesh()
 {
     JoinedFishStrip joined{};
     for (int part = 0; part < JoinedFishStrip::kParts; ++part) {
-        const Vertex* source = partVertices(part);
-        std::copy(source[0], source[0] + kPartVertices[part] * Mesh::kFloatsPerVertex,
+        const Vertex* source = JoinedFishStrip::partVertices(part);
+        std::copy(source[0],
+                  source[0] + JoinedFishStrip::kPartVertices[part] * Mesh::kFloatsPerVertex,
                   joined.vertices[JoinedFishStrip::partStart(part)]);
     }
     copyJoins(joined.vertices);
@@ -62,12 +47,16 @@ JoinedFishStrip joinMesh()
 
 }  // namespace
 
-int JoinedFishStrip::partStart(int part)
+const float (*JoinedFishStrip::partVertices(int part))[Mesh::kFloatsPerVertex]
 {
-    int start = 0;
-    for (int p = 0; p < part; ++p)
-        start += kPartVertices[p] + kJoinVertices;
-    return start;
+    const Vertex* const fins[kFins] = {fishBodyMesh.frontFin, fishBodyMesh.rearFin,
+                                       fishBodyMesh.tailFin};
+    return part < Mesh::kBodyStrips ? fishBodyMesh.body[part] : fins[part - Mesh::kBodyStrips];
+}
+
+int JoinedFishStrip::finColumn(int fin)
+{
+    return kFinColumns[fin];
 }
 
 void JoinedFishStrip::fillJoins(float (*positions)[3])

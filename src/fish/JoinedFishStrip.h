@@ -8,15 +8,31 @@
 #include "fish/FishBodyMesh.h"
 
 struct JoinedFishStrip {
-    static constexpr int kParts = FishBodyMesh::kBodyStrips + 3;
+    static constexpr int kFins = 3;
+    static constexpr int kParts = FishBodyMesh::kBodyStrips + kFins;
     static constexpr int kJoinVertices = 4;
     static constexpr int kVertices =
         FishBodyMesh::kBodyStrips * FishBodyMesh::kBodyStripVertices +
         FishBodyMesh::kFrontFinVertices + FishBodyMesh::kRearFinVertices +
         FishBodyMesh::kTailFinVertices + (kParts - 1) * kJoinVertices;
+    // Each part's own vertex count: the body strips, then the front, rear and tail fins.
+    static constexpr int kPartVertices[kParts] = {
+        FishBodyMesh::kBodyStripVertices, FishBodyMesh::kBodyStripVertices,
+        FishBodyMesh::kBodyStripVertices, FishBodyMesh::kBodyStripVertices,
+        FishBodyMesh::kBodyStripVertices, FishBodyMesh::kFrontFinVertices,
+        FishBodyMesh::kRearFinVertices,   FishBodyMesh::kTailFinVertices};
 
     // Where each part's own vertices start in the strip.
-    static int partStart(int part);
+    static constexpr int partStart(int part)
+    {
+        int start = 0;
+        for (int p = 0; p < part; ++p)
+            start += kPartVertices[p] + kJoinVertices;
+        return start;
+    }
+    // The mesh's vertices of part `part`, and for a fin the column that drives it.
+    static const float (*partVertices(int part))[FishBodyMesh::kFloatsPerVertex];
+    static int finColumn(int fin);
     // Copies into the joins the positions of the vertices they repeat, once every part's own
     // positions are in place.
     static void fillJoins(float (*positions)[3]);
