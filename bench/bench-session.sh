@@ -2,11 +2,23 @@
 # process that works for the picture on screen, and the statistics they print.
 # shellcheck shell=bash
 bench_repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bench_build=${BLUEREEF_BUILD_DIR:-$bench_repo/build}
+# The architecture: that of the build directory BLUEREEF_BUILD_DIR names, or else as the run script
+# chooses it, the 64-bit build where the machine runs it (BLUEREEF_ARCHS=x86: the 32-bit one).
+if [ -f "${BLUEREEF_BUILD_DIR:-}/CMakeCache.txt" ]; then
+  export BLUEREEF_ARCH=x64
+  ! grep -q '^CMAKE_TOOLCHAIN_FILE.*mingw-i686' "$BLUEREEF_BUILD_DIR/CMakeCache.txt" ||
+    BLUEREEF_ARCH=x86
+else
+  source "$bench_repo/scripts/arch.sh"
+  resolve_archs
+  export BLUEREEF_ARCH=${bluereef_archs[0]}
+fi
+bench_build=${BLUEREEF_BUILD_DIR:-$bench_repo/build/$BLUEREEF_ARCH}
 # A prefix of the benchmarks' own: starting a session stops the Wine server of its prefix, and
 # that must never be the server the tests are using.
 export BLUEREEF_WINEPREFIX=${BLUEREEF_WINEPREFIX:-$bench_build/bench-wine}
 source "$bench_repo/scripts/session.sh"
+bench_toolchain=$([ "$BLUEREEF_ARCH" = x64 ] && echo mingw-x86_64.cmake || echo mingw-i686.cmake)
 
 clock_ticks_per_s=$(getconf CLK_TCK)
 
@@ -14,7 +26,7 @@ clock_ticks_per_s=$(getconf CLK_TCK)
 bench_build_target() {
   if [ ! -f "$bench_build/build.ninja" ]; then
     cmake -S "$bench_repo" -B "$bench_build" -G Ninja \
-      -DCMAKE_TOOLCHAIN_FILE="$bench_repo/cmake/mingw-i686.cmake"
+      -DCMAKE_TOOLCHAIN_FILE="$bench_repo/cmake/$bench_toolchain"
   fi
   cmake --build "$bench_build" --target "$1"
 }

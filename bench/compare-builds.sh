@@ -5,12 +5,13 @@
 # (bench/measure-fps.sh). The builds alternate, round by round, so that a change in the
 # machine's load falls on both alike.
 # Usage: bench/compare-builds.sh BEFORE_BUILD_DIR [AFTER_BUILD_DIR] [rounds]
-#   (default: this tree's build/, 2 rounds). Each build directory is built from the sources it
+#   (default: this tree's build/x64, 2 rounds; build/x86 against build/x64 compares the two
+#   architectures). Each build directory is built from the sources it
 #   was configured with, and measured with this tree's scripts.
 set -euo pipefail
 bench=$(dirname "$0")
 before=${1:?usage: $0 BEFORE_BUILD_DIR [AFTER_BUILD_DIR] [rounds]}
-after=${2:-$(cd "$bench/.." && pwd)/build}
+after=${2:-$(cd "$bench/.." && pwd)/build/x64}
 rounds=${3:-2}
 modes=(watch touch-clicks feed-clicks ripple)
 

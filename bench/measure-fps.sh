@@ -6,7 +6,8 @@
 # then the program's resident memory at the end, and where the most of it lies.
 # Usage: bench/measure-fps.sh [seconds]    (default: 20)
 # BLUEREEF_SCREEN picks the virtual display's size (default: 1024x768).
-# BLUEREEF_BUILD_DIR picks the build directory (default: build/).
+# BLUEREEF_BUILD_DIR picks the build directory (default: build/x64, or build/x86 with
+# BLUEREEF_ARCHS=x86).
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/bench-session.sh"

@@ -8,9 +8,10 @@
 #  - the wall-clock milliseconds per frame.
 # Usage: bench/run-bench.sh [batches] [frames per batch] [mode]
 #   (default: 20 batches of 50 frames, watching; the modes are scene_bench's)
-# BLUEREEF_BUILD_DIR picks the build directory (default: build/); BLUEREEF_BENCH_SETTINGS, lines
-# of "Aquarium Settings" (KEY=value, one a line), changes the scene from its defaults, and
-# BLUEREEF_BENCH_FISH_EACH the count of every kind of fish (4: the tank is full).
+# BLUEREEF_BUILD_DIR picks the build directory (default: build/x64, or build/x86 with
+# BLUEREEF_ARCHS=x86); BLUEREEF_BENCH_SETTINGS, lines of "Aquarium Settings" (KEY=value, one a
+# line), changes the scene from its defaults, and BLUEREEF_BENCH_FISH_EACH the count of every
+# kind of fish (4: the tank is full).
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/bench-session.sh"

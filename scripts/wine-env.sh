@@ -1,7 +1,15 @@
-# Sourced by the scripts: the project's own Wine prefix and quiet, prompt-free Wine start-up.
+# Sourced by the scripts: the project's own Wine prefix for one architecture, BLUEREEF_ARCH (x64,
+# the default, or x86), and quiet, prompt-free Wine start-up. Each architecture has a prefix of its
+# own: a 64-bit prefix runs 64-bit programs (and 32-bit ones where Wine's 32-bit half is
+# installed), a 32-bit prefix only 32-bit ones.
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${BLUEREEF_WINEPREFIX:-$repo_root/.wine}"
-export WINEARCH=win32
+export BLUEREEF_ARCH="${BLUEREEF_ARCH:-x64}"
+case $BLUEREEF_ARCH in
+  x64) export WINEARCH=win64 ;;
+  x86) export WINEARCH=win32 ;;
+  *) echo "BLUEREEF_ARCH is x64 or x86, not '$BLUEREEF_ARCH'" >&2; return 1 ;;
+esac
+export WINEPREFIX="${BLUEREEF_WINEPREFIX:-$repo_root/.wine-$BLUEREEF_ARCH}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
 

@@ -137,7 +137,27 @@ void SettingsStore::applyFishCounts(AquariumSettings& settings, const int (&coun
         settings.fishCount[kind] = clampTo(counts[kind], 0, kMaxFishCount);
 }
 
-std::string settingsPath()
+std::string chooseSettingsFolder(const std::string& windowsFolder, const std::string& virtualStore)
+{
+    const std::string storedFile = virtualStore + kSettingsFileName;
+    if (::GetFileAttributesA(storedFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return virtualStore;
+    char probe[MAX_PATH];
+    if (::GetTempFileNameA(windowsFolder.c_str(), "brf", 0, probe) != 0) {
+        ::DeleteFileA(probe);
+        return windowsFolder;
+    }
+    for (size_t slash = virtualStore.find('\\', 3); slash != std::string::npos;
+         slash = virtualStore.find('\\', slash + 1))
+        ::CreateDirectoryA(virtualStore.substr(0, slash).c_str(), nullptr);
+    ::CopyFileA((windowsFolder + kSettingsFileName).c_str(), storedFile.c_str(), TRUE);
+    return virtualStore;
+}
+
+namespace {
+
+// The Windows directory with one trailing backslash, or "" after the message.
+std::string windowsFolder()
 {
     char directory[MAX_PATH];
     const UINT length = ::GetWindowsDirectoryA(directory, MAX_PATH);
@@ -147,6 +167,34 @@ std::string settingsPath()
     }
     return std::string(directory, length) + "\\";
 }
+
+}  // namespace
+
+#ifdef _WIN64
+// Windows redirects a 32-bit program's writes to the Windows folder into the user's virtual store
+// of it when the user may not write there; a 64-bit program gets no such redirection. This one
+// follows the same rule itself, once per process, so that it keeps its settings too, and keeps the
+// same ones as the 32-bit program.
+std::string settingsPath()
+{
+    static const std::string folder = [] {
+        const std::string windows = windowsFolder();
+        char localData[MAX_PATH];
+        const DWORD length = ::GetEnvironmentVariableA("LOCALAPPDATA", localData, MAX_PATH);
+        if (windows.size() < 3 || length == 0 || length >= MAX_PATH)
+            return windows;
+        // C:\Windows\ is stored as %LOCALAPPDATA%\VirtualStore\Windows\.
+        return chooseSettingsFolder(
+            windows, std::string(localData, length) + "\\VirtualStore" + windows.substr(2));
+    }();
+    return folder;
+}
+#else
+std::string settingsPath()
+{
+    return windowsFolder();
+}
+#endif
 
 std::string settingsIniPath()
 {

@@ -56,8 +56,16 @@ extern float frontColorPhase;
 extern float backColorPhaseShared;
 
 // The Windows directory with one trailing backslash. When it cannot be found, shows the message
-// "Error Find TempPath." and returns "" (the file then lies in the current directory).
+// "Error Find TempPath." and returns "" (the file then lies in the current directory). The 64-bit
+// program uses chooseSettingsFolder() on it.
 std::string settingsPath();
+
+// Where a program that Windows does not virtualize keeps the settings file and its unpacked
+// resources, given the Windows folder and the user's virtual store of it (both ending with a
+// backslash): the store once it holds the settings file; else the Windows folder while files can
+// be made there; else the store, made, with a copy of the Windows folder's settings file if there
+// is one, as Windows does for a 32-bit program's writes.
+std::string chooseSettingsFolder(const std::string& windowsFolder, const std::string& virtualStore);
 
 // settingsPath() + ".\BluereefScrSet.ini": the file every dialog reads and writes.
 std::string settingsIniPath();
