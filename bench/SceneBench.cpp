@@ -144,7 +144,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     app.m_pMainWnd = &window;
-    AquariumView view;
+    SharedSettings shared;
+    AquariumView view(shared);
     if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
                      CRect(0, 0, kWindowWidth, kWindowHeight), &window, AFX_IDW_PANE_FIRST)) {
         std::fprintf(stderr, "the view could not be created\n");

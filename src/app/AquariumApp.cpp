@@ -59,7 +59,7 @@ BOOL AquariumApp::startFullScreen(ViewRole role)
     // into the next as along one long aquarium wall, and the scene is drawn once.
     const bool severalScreens = ::GetSystemMetrics(SM_CMONITORS) > 1;
     const RECT area = tankArea(severalScreens);
-    auto* frame = new CMainFrame;
+    auto* frame = new CMainFrame(shared);
     m_pMainWnd = frame;
     frame->view().setRole(role, {area.right - area.left, area.bottom - area.top});
     // A frame whose creation fails deletes itself with its window.
@@ -90,7 +90,11 @@ void AquariumApp::runSettings(HWND owner)
     // The window that asked for the settings owns the dialog, when there is one.
     CWnd ownerWindow;
     ownerWindow.m_hWnd = ::IsWindow(owner) ? owner : nullptr;
-    AquariumSettingsDialog dialog(ownerWindow.m_hWnd != nullptr ? &ownerWindow : nullptr);
+    // No tank is drawn here, so nothing hides the pointer: the fish dialog resets a countdown
+    // that nothing counts.
+    CursorHideCounter noTank;
+    AquariumSettingsDialog dialog(shared, noTank,
+                                  ownerWindow.m_hWnd != nullptr ? &ownerWindow : nullptr);
     dialog.offerFishSettings();
     dialog.DoModal();
     ownerWindow.m_hWnd = nullptr;
@@ -102,7 +106,7 @@ BOOL AquariumApp::startPreview(HWND parent)
     if (!::IsWindow(parent) || !::GetClientRect(parent, &client) || client.right <= 0 ||
         client.bottom <= 0)
         return FALSE;
-    preview = std::make_unique<AquariumView>();
+    preview = std::make_unique<AquariumView>(shared);
     preview->setRole(ViewRole::Preview, {client.right, client.bottom});
     if (!preview->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, client.right,
                            client.bottom, parent, nullptr)) {

@@ -24,6 +24,7 @@ private:
     void runSettings(HWND owner);
     BOOL startPreview(HWND parent);
 
+    SharedSettings shared;     // the one settings state, handed to the view and the dialogs
     bool startFailed = false;  // the frame and its view could not be created
     std::unique_ptr<AquariumView> preview;
 };

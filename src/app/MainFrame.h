@@ -7,6 +7,8 @@
 
 class CMainFrame : public CFrameWnd {
 public:
+    explicit CMainFrame(SharedSettings& shared) : view_(shared) {}
+
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnCmdMsg(UINT id, int code) override;

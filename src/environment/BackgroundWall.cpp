@@ -1,7 +1,7 @@
 #include "environment/BackgroundWall.h"
 
 #include "settings/AquariumSettings.h"
-#include "settings/SettingsStore.h"
+#include "settings/SharedSettings.h"
 
 #include <windows.h>
 #include <GL/gl.h>
@@ -64,13 +64,14 @@ void BackgroundWall::corners(const TankBounds& tank, Point3d out[4])
         out[corner] = {wall.x[corner], wall.y[corner], wall.z};
 }
 
-void BackgroundWall::draw(const AquariumSettings& settings, const TankBounds& tank, bool hidden)
+void BackgroundWall::draw(const AquariumSettings& settings, const TankBounds& tank,
+                          ColorPhases& phases, bool hidden)
 {
     if (hidden) {
         if (settings.backFixed || settings.backGradient)
             leaveQuadState();
         if (settings.backAutoGradient)
-            drawCyclingWash(settings, tank, true);
+            drawCyclingWash(settings, tank, phases, true);
         return;
     }
     const WallCorners wall = wallCorners(tank);
@@ -92,11 +93,11 @@ void BackgroundWall::draw(const AquariumSettings& settings, const TankBounds& ta
         endFlatQuad();
     }
     if (settings.backAutoGradient)
-        drawCyclingWash(settings, tank, false);
+        drawCyclingWash(settings, tank, phases, false);
 }
 
 void BackgroundWall::drawCyclingWash(const AquariumSettings& settings, const TankBounds& tank,
-                                     bool hidden)
+                                     ColorPhases& phases, bool hidden)
 {
     if (!phaseStarted) {
         backColorPhase = settings.lockBackRotation;
@@ -106,7 +107,7 @@ void BackgroundWall::drawCyclingWash(const AquariumSettings& settings, const Tan
         backColorPhase += kPhaseStep;
         if (backColorPhase >= kPhaseLimit)
             backColorPhase = 0;
-        backColorPhaseShared = backColorPhase;
+        phases.back = backColorPhase;
     }
     if (hidden) {
         leaveQuadState();

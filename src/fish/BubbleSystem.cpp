@@ -51,12 +51,6 @@ constexpr float kJitterStep = 0.01f;
 // Frames drawn before the first frame shows, so that the bubbles have left their start line.
 constexpr int kWarmUpFrames = 110;
 
-// The colour is only kept with a bubble; white, with no random numbers drawn for it.
-void setColour(Particle& p)
-{
-    p.red = p.green = p.blue = 1.0f;
-}
-
 // The sideways speed: the difference of two draws, in that order.
 float sidewaysSpeed()
 {
@@ -106,7 +100,6 @@ void initialise(Particle& p)
     p.halfSize = static_cast<float>(std::rand() % kHalfSizeSteps + kSmallestHalfSizeSteps) *
                  kHalfSizeStep;
     p.fade = fade();
-    setColour(p);
 }
 
 // Starts a finished bubble again at the bottom; it keeps its size.
@@ -114,7 +107,6 @@ void respawn(Particle& p)
 {
     launch(p, kRenewedStart);
     p.fade = fade();
-    setColour(p);
 }
 
 bool isFinished(const Particle& p)

@@ -23,7 +23,6 @@ public:
     void draw(int count) override;
     // Moves the first activeCount() bubbles one frame.
     void advance() override;
-    void setColoured(bool flag) { coloured = flag; }
 
     // Draws `drawCount` bubbles for 110 frames, so that they are already spread through the
     // water when the first frame shows.
@@ -40,6 +39,5 @@ private:
     int count = 0;                          // bubbles drawn and advanced
     std::unique_ptr<Particle[]> particles;  // `allocated` of them, made by reset
     int allocated = 0;
-    bool coloured = false;                  // drawing takes the current colour either way
     unsigned texture = 0;                   // the bubble picture; loaded once per emitter
 };

@@ -40,7 +40,7 @@ constexpr int kRimVertices = 500;
 constexpr float kRimStep = 0.01256637f;
 constexpr float kHalfWidth = 0.3f;
 constexpr float kHalfHeight = 0.15f;
-constexpr GLubyte kPelletColour[3] = {243, 225, 159};
+constexpr GLubyte kPelletColor[3] = {243, 225, 159};
 
 // The food picture; there is none in the program, so the texture stays without an image.
 constexpr WORD kFoodTextureId = 10017;
@@ -59,7 +59,7 @@ void compileDisc(GLuint list)
     glPushMatrix();
     // The pellet is plain colour; texturing is on for everything drawn around it.
     glDisable(GL_TEXTURE_2D);
-    glColor3ub(kPelletColour[0], kPelletColour[1], kPelletColour[2]);
+    glColor3ub(kPelletColor[0], kPelletColor[1], kPelletColor[2]);
     glBegin(GL_TRIANGLE_FAN);
     for (int i = 0; i < kRimVertices; ++i) {
         const float angle = static_cast<float>(i) * kRimStep;

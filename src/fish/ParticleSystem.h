@@ -9,7 +9,6 @@ struct Particle {
     float life;                      // runs down by `fade`; the particle ends at 0
     float fade;                      // life lost per frame
     float halfSize;                  // half the side of the drawn square
-    float red, green, blue;          // kept with the particle; drawing uses the current colour
 };
 
 class ParticleSystem {

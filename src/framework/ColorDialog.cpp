@@ -1,13 +1,13 @@
 #include "framework/ColorDialog.h"
 
-COLORREF CColorDialog::customColours[16] = {};
+COLORREF CColorDialog::customColors[16] = {};
 
 CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent)
 {
     m_cc.lStructSize = sizeof m_cc;
     m_cc.hwndOwner = parent != nullptr ? parent->m_hWnd : nullptr;
     m_cc.rgbResult = initial;
-    m_cc.lpCustColors = customColours;
+    m_cc.lpCustColors = customColors;
     m_cc.Flags = flags | (initial != 0 ? CC_RGBINIT : 0);
 }
 

@@ -18,5 +18,5 @@ public:
 private:
     // The picker's sixteen custom colours, kept for the whole process as the system's own
     // dialogs keep them.
-    static COLORREF customColours[16];
+    static COLORREF customColors[16];
 };

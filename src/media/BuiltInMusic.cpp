@@ -50,13 +50,13 @@ bool setBuiltInMusicVolume(int attenuation)
     return tuneLoop().setVolume(volume);
 }
 
-void startBuiltInMusic()
+void startBuiltInMusic(int attenuation)
 {
     ResourceUnpacker unpacker(settingsPath());
     if (unpacker.extract(kMusicResourceId, kMusicBaseName)) {
         // Read whole before the files go: the tune must not depend on them while it plays.
         if (tuneLoop().open(readWholeFile(unpacker.unpackedPath()))) {
-            setBuiltInMusicVolume(theSettings.volume);
+            setBuiltInMusicVolume(attenuation);
             tuneLoop().play();
         }
     }
@@ -68,13 +68,13 @@ void stopBuiltInMusic()
     tuneLoop().stop();
 }
 
-void superviseBuiltInMusic(const TuneSwitch& tune)
+void superviseBuiltInMusic(int attenuation, const TuneSwitch& tune)
 {
     if (ownMusicPlaying) {
         builtInSoundPending = true;
         tune.stop();
     } else if (builtInSoundPending) {
-        tune.start();
+        tune.start(attenuation);
         builtInSoundPending = false;
     }
 }

@@ -10,8 +10,8 @@ extern bool ownMusicPlaying;
 // The built-in tune has to be (re)started as soon as own music is not playing.
 extern bool builtInSoundPending;
 
-// Unpacks the tune, sets its volume from the settings and starts looping it.
-void startBuiltInMusic();
+// Unpacks the tune, sets its volume for the settings' `attenuation` and starts looping it.
+void startBuiltInMusic(int attenuation);
 
 // Stops the tune and closes its device; nothing happens when it is not playing.
 void stopBuiltInMusic();
@@ -25,12 +25,14 @@ DWORD waveOutVolumeFor(int attenuation);
 // does, when the tune is playing. Returns whether either took it.
 bool setBuiltInMusicVolume(int attenuation);
 
-// What supervision does to the built-in tune: starting and stopping it.
+// What supervision does to the built-in tune: starting it at an attenuation, and stopping it.
 struct TuneSwitch {
-    void (*start)();
+    void (*start)(int attenuation);
     void (*stop)();
 };
 
 // The sound step of a frame tick. While own music plays, the built-in tune is stopped on every
-// tick and left pending; once own music stops, the pending tune is started on the next tick, once.
-void superviseBuiltInMusic(const TuneSwitch& tune = {startBuiltInMusic, stopBuiltInMusic});
+// tick and left pending; once own music stops, the pending tune is started on the next tick, once,
+// at the settings' `attenuation`.
+void superviseBuiltInMusic(int attenuation,
+                           const TuneSwitch& tune = {startBuiltInMusic, stopBuiltInMusic});

@@ -33,7 +33,6 @@ bool MciMusicWindow::open()
     playable = send(MCIWNDM_CAN_PLAY) != 0;
     send(MCIWNDM_SETTIMEFORMATA, 0, reinterpret_cast<LPARAM>("ms"));
     send(MCIWNDM_SETACTIVETIMER, kActiveTimerMilliseconds);
-    volume = static_cast<int>(send(MCIWNDM_GETVOLUME));
     return mciWindow != nullptr;
 }
 
@@ -50,5 +49,4 @@ long MciMusicWindow::getLength() const
 void MciMusicWindow::setVolume(int level)
 {
     send(MCIWNDM_SETVOLUME, 0, level);
-    volume = level;
 }

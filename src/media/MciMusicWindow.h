@@ -27,10 +27,9 @@ public:
     void seek(long milliseconds) const { send(MCI_SEEK, 0, milliseconds); }
     long getPosition() const;
     long getLength() const;
-    // Sets the volume (0 to 1000) and remembers it.
+    // Sets the volume (0 to 1000).
     void setVolume(int level);
 
-    int getVolume() const { return volume; }
     // Whether the device opened last can play what it opened.
     bool canPlay() const { return playable; }
     HWND window() const { return mciWindow; }
@@ -40,7 +39,6 @@ private:
     void destroyWindow();
 
     HWND parent = nullptr;
-    int volume = 0;
     bool playable = false;
     HWND mciWindow = nullptr;
     std::string fileName;

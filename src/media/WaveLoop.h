@@ -37,7 +37,6 @@ public:
     // Stops and closes the device; does nothing when none is open.
     void stop();
 
-    bool isOpen() const { return device != nullptr; }
     HWAVEOUT handle() const { return device; }
 
 private:

@@ -1,17 +1,13 @@
 #include "settings/SettingsStore.h"
 
 #include "settings/IniFile.h"
+#include "settings/SettingsSchema.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
-
-AquariumSettings theSettings{};
-ViewsPosition theViewsPosition{};
-float frontColorPhase = 0;
-float backColorPhaseShared = 0;
 
 namespace {
 
@@ -20,87 +16,53 @@ int clampTo(int value, int low, int high)
     return std::min(std::max(value, low), high);
 }
 
-// The keys of section "Aquarium Settings", read in the order of the record.
-class AquariumSection {
-public:
-    explicit AquariumSection(const IniFile& ini) : ini_(ini) {}
-
-    // atoi of the stored text; a missing or empty key is first written with its default text,
-    // whose value is then taken ("32767.5" gives 32767).
-    int read(const char* key, const char* defaultText) const
-    {
-        std::string text = ini_.readText(kAquariumSettingsSection, key);
-        if (text.empty()) {
-            ini_.writeText(kAquariumSettingsSection, key, defaultText);
-            text = defaultText;
-        }
-        return std::atoi(text.c_str());
+// atoi of a key's text in section "Aquarium Settings"; a missing or empty key is first written
+// with its default text, whose value is then taken ("32767.5" gives 32767).
+int readWithDefault(const IniFile& ini, const SettingsKey& key)
+{
+    std::string text = ini.readText(kAquariumSettingsSection, key.name);
+    if (text.empty()) {
+        ini.writeText(kAquariumSettingsSection, key.name, key.defaultText);
+        text = key.defaultText;
     }
+    return std::atoi(text.c_str());
+}
 
-    // A key that every load sets to a fixed value, in memory and in the file.
-    int readOverridden(const char* key, const char* defaultText, int fixedValue) const
-    {
-        read(key, defaultText);
-        ini_.writeInt(kAquariumSettingsSection, key, fixedValue);
-        return fixedValue;
-    }
-
-    // A key with a range rule: a value outside low..high becomes `replacement`, which is written.
-    int readInRange(const char* key, const char* defaultText, int low, int high,
-                    int replacement) const
-    {
-        const int value = read(key, defaultText);
-        if (value >= low && value <= high)
+// A key's value after its load rule, writing what the rule writes.
+int loadKey(const IniFile& ini, const SettingsKey& key)
+{
+    const int value = readWithDefault(ini, key);
+    switch (key.rule) {
+    case LoadRule::AsRead:
+        return value;
+    case LoadRule::Overridden:
+        ini.writeInt(kAquariumSettingsSection, key.name, key.fixedValue);
+        return key.fixedValue;
+    case LoadRule::InRange:
+        if (value >= key.low && value <= key.high)
             return value;
-        ini_.writeInt(kAquariumSettingsSection, key, replacement);
-        return replacement;
+        ini.writeInt(kAquariumSettingsSection, key.name, key.fixedValue);
+        return key.fixedValue;
+    case LoadRule::Held:
+        return clampTo(value, key.low, key.high);
     }
-
-private:
-    const IniFile& ini_;
-};
+    return value;
+}
 
 }  // namespace
 
 void SettingsStore::load(AquariumSettings& settings, ViewsPosition& views) const
 {
     const IniFile ini(iniPath_);
-    const AquariumSection section(ini);
-    AquariumSettings& s = settings;
-
-    s.showWater = section.readOverridden("Show Water", "1", 0);
-    s.showLight = section.readOverridden("Show Light", "1", 0);
-    s.showTerra = section.readOverridden("Show Terra", "1", 1);
-    s.frontFixed = section.read("FRONT GUDING", "1");
-    s.frontColor = section.read("FRONTCOLOR", "16777215");
-    s.frontGradient = section.read("FRONT MANJIANBIAN", "0");
-    s.frontColor1 = section.read("FRONT COLOR1", "16777215");
-    s.frontColor2 = section.read("FRONT COLOR2", "16777215");
-    s.frontAutoGradient = section.read("FRONT AUTOJIANBIAN", "0");
-    s.lockFore = section.read("CHECK LOCKFORE", "0");
-    s.lockForeRotation = static_cast<float>(section.read("LOCKFORE ROT", "0"));
-    s.backFixed = section.readOverridden("BACK GUDING", "0", 1);
-    s.backColor = section.readOverridden("BACKCOLOR", "0", 0);
-    s.backGradient = section.read("BACK MANJIANBIAN", "0");
-    s.backColor1 = section.read("BACK COLOR1", "65280");
-    s.backColor2 = section.read("BACK COLOR2", "0");
-    s.backAutoGradient = section.readOverridden("BACK AUTOJIANBIAN", "1", 0);
-    s.lockBack = section.read("CHECK LOCKBACK", "0");
-    s.lockBackRotation = static_cast<float>(section.read("LOCKBACK ROT", "0"));
-    s.volume = section.read("YINLIANG", "32767.5");
-    // Held to the slider's range in memory only, so that a hand-edited file cannot give the
-    // bubble emitters a negative or excessive amount; the file keeps its text.
-    s.bubbleCount = clampTo(section.read("QIPAONUM", "100"), 0, kBubbleSettingMax);
-    s.backgroundMode = section.read("BACKGROUND", "0");
-    // Fog thickens the water's haze from 0 (clear) to the top of its range: a tank nobody has set
-    // up, or one with a value out of range, starts clear.
-    s.fogDensity = section.readInRange("FOGNONGDU", "0", 0, kFogDensityMax, 0);
-    s.lightIntensity = section.readInRange("LIGHTQIANGDU", "0", 0, kLightIntensityMax, 0);
-    s.autoViews = section.read("CHECK VIEWS", "1");
-    s.viewsLeftRight = section.read("VIEWSLEFTRIGHT", "0");
-    views.viewsLeftRightNow = s.viewsLeftRight;
-    s.viewsNearFar = section.read("VIEWSNEARFAR", "0");
-    views.viewsNearFarNow = s.viewsNearFar;
+    for (const SettingsKey& key : kAquariumSettingsKeys) {
+        const int value = loadKey(ini, key);
+        if (key.field != nullptr)
+            settings.*key.field = value;
+        else
+            settings.*key.phaseField = static_cast<float>(value);
+    }
+    views.viewsLeftRightNow = settings.viewsLeftRight;
+    views.viewsNearFarNow = settings.viewsNearFar;
 
     for (int kind = 0; kind < kFishKinds; ++kind) {
         const std::string key = IniFile::listKey(kFishCountKeyStem, kind);
@@ -113,7 +75,7 @@ void SettingsStore::load(AquariumSettings& settings, ViewsPosition& views) const
             count = std::atoi(text.c_str());
         }
         // Above 50 by rule, below 0 against hand-edited files; in memory only.
-        s.fishCount[kind] = clampTo(count, 0, kMaxFishCount);
+        settings.fishCount[kind] = clampTo(count, 0, kMaxFishCount);
     }
 }
 
@@ -199,19 +161,4 @@ std::string settingsPath()
 std::string settingsIniPath()
 {
     return settingsPath() + kSettingsFileName;
-}
-
-void loadSettings()
-{
-    SettingsStore(settingsPath()).load(theSettings, theViewsPosition);
-}
-
-void applyDialogSettings(const AquariumSettings& fromDialog)
-{
-    SettingsStore::applyDialogSettings(theSettings, fromDialog);
-}
-
-void applyFishCounts(const int (&counts)[kFishKinds])
-{
-    SettingsStore::applyFishCounts(theSettings, counts);
 }

@@ -1,8 +1,8 @@
-// The settings file <Windows directory>\.\BluereefScrSet.ini and the process-wide settings that
-// the program reads from it: the record `theSettings` and the views position `theViewsPosition`.
+// The settings file <Windows directory>\.\BluereefScrSet.ini: where it lies, and the load of the
+// record and the views position from it (SharedSettings.h holds the program's one instance).
 //
-// Scene start-up calls loadSettings() once. From then on the record changes only through the two
-// apply functions, which the settings dialog and the fish dialog call after writing their keys.
+// Scene start-up loads it once. From then on the record changes only through the two apply
+// functions, which the settings dialog and the fish dialog call after writing their keys.
 #pragma once
 
 #include "settings/AquariumSettings.h"
@@ -45,16 +45,6 @@ private:
     std::string iniPath_;
 };
 
-// The process-wide record, zero until loadSettings() runs.
-extern AquariumSettings theSettings;
-// The process-wide current views position, zero until loadSettings() runs.
-extern ViewsPosition theViewsPosition;
-// The running phases of the cycling colours: the light's and the background wash's. Each
-// renderer publishes its phase here every frame its colours are not locked; the settings dialog
-// loads them from and saves them as "LOCKFORE ROT" and "LOCKBACK ROT".
-extern float frontColorPhase;
-extern float backColorPhaseShared;
-
 // The Windows directory with one trailing backslash. When it cannot be found, shows the message
 // "Error Find TempPath." and returns "" (the file then lies in the current directory). The 64-bit
 // program uses chooseSettingsFolder() on it.
@@ -69,10 +59,3 @@ std::string chooseSettingsFolder(const std::string& windowsFolder, const std::st
 
 // settingsPath() + ".\BluereefScrSet.ini": the file every dialog reads and writes.
 std::string settingsIniPath();
-
-// Loads theSettings and theViewsPosition from the settings file in the Windows directory.
-void loadSettings();
-
-// SettingsStore::applyDialogSettings and applyFishCounts on theSettings.
-void applyDialogSettings(const AquariumSettings& fromDialog);
-void applyFishCounts(const int (&counts)[kFishKinds]);

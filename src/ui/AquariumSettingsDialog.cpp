@@ -12,8 +12,8 @@ namespace {
 constexpr UINT_PTR kSaveTimer = 1;
 constexpr UINT kSaveMilliseconds = 100;
 constexpr int kAboutIconSide = 16;
-constexpr COLORREF kModeOnColour = 0x00FF00;
-constexpr COLORREF kModeOffColour = 0;
+constexpr COLORREF kModeOnColor = 0x00FF00;
+constexpr COLORREF kModeOffColor = 0;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kBackgroundChoices = 4;  // 0 (the reef) to 3
 
@@ -31,8 +31,8 @@ BEGIN_MESSAGE_MAP(AquariumSettingsDialog, CDialog)
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
     ON_WM_CLOSE()
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_FRONT_FIXED, IDC_FRONT_FIXED, OnColourControl)
-    ON_CONTROL_RANGE(BN_CLICKED, IDC_FRONT_COLOR, IDC_BACK_AUTO, OnColourControl)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_FRONT_FIXED, IDC_FRONT_FIXED, OnColorControl)
+    ON_CONTROL_RANGE(BN_CLICKED, IDC_FRONT_COLOR, IDC_BACK_AUTO, OnColorControl)
     ON_BN_CLICKED(IDC_RELOAD, OnReload)
     ON_BN_CLICKED(IDC_SAVE_NOW, OnSaveNow)
     ON_BN_CLICKED(IDC_PREVIOUS_BACKGROUND, OnPreviousBackground)
@@ -40,8 +40,9 @@ BEGIN_MESSAGE_MAP(AquariumSettingsDialog, CDialog)
     ON_BN_CLICKED(IDC_OPEN_FISH_SETTINGS, OnFishSettings)
 END_MESSAGE_MAP()
 
-AquariumSettingsDialog::AquariumSettingsDialog(CWnd* parent)
-    : CDialog(IDD_AQUARIUM_SETTINGS, parent)
+AquariumSettingsDialog::AquariumSettingsDialog(SharedSettings& state, CursorHideCounter& cursor,
+                                               CWnd* parent)
+    : CDialog(IDD_AQUARIUM_SETTINGS, parent), shared(state), cursorHideCounter(cursor)
 {
 }
 
@@ -94,12 +95,12 @@ BOOL AquariumSettingsDialog::OnInitDialog()
     // What the controls show when the file has nothing to say: both groups cycling, only the
     // background swatch white, the "Show" boxes checked and the locks open.
     values.backColor = kWhite;
-    selectColourMode(values, ColourGroup::Front, &AquariumSettings::frontAutoGradient);
-    selectColourMode(values, ColourGroup::Back, &AquariumSettings::backAutoGradient);
+    selectColorMode(values, ColorGroup::Front, &AquariumSettings::frontAutoGradient);
+    selectColorMode(values, ColorGroup::Back, &AquariumSettings::backAutoGradient);
     values.showWater = values.showLight = values.showTerra = 1;
     for (IconCheckBox* box : {&frontGradientBox, &frontFixedBox, &frontAutoBox, &backGradientBox,
                               &backFixedBox, &backAutoBox})
-        box->SetIndicatorColors(kModeOnColour, kModeOffColour);
+        box->SetIndicatorColors(kModeOnColor, kModeOffColor);
     for (IconCheckBox* box : {&lockForeBox, &lockBackBox, &showWaterBox, &showLightBox,
                               &showTerraBox})
         box->SetIcons(IDI_CHECK_ON, IDI_CHECK_OFF);
@@ -138,8 +139,8 @@ void AquariumSettingsDialog::forEachBox(Visit visit)
 void AquariumSettingsDialog::load()
 {
     loadDialogSettings(IniFile(settingsIniPath()), values);
-    frontColorPhase = values.lockForeRotation;
-    backColorPhaseShared = values.lockBackRotation;
+    shared.phases.front = values.lockForeRotation;
+    shared.phases.back = values.lockBackRotation;
     showValues();
     showBackgroundPreview();
 }
@@ -187,18 +188,18 @@ void AquariumSettingsDialog::readControls()
 void AquariumSettingsDialog::save()
 {
     readControls();
-    values.lockForeRotation = frontColorPhase;
-    values.lockBackRotation = backColorPhaseShared;
+    values.lockForeRotation = shared.phases.front;
+    values.lockBackRotation = shared.phases.back;
     saveDialogSettings(IniFile(settingsIniPath()), values);
-    applyDialogSettings(settingsForTank(values));
+    shared.applyDialogSettings(settingsForTank(values));
 }
 
 void AquariumSettingsDialog::OnTimer(UINT_PTR id)
 {
     values.autoViews = autoViewsBox.GetCheck() == BST_CHECKED ? 1 : 0;
     if (values.autoViews == 1) {
-        leftRightSlider.SetPos(theViewsPosition.viewsLeftRightNow);
-        nearFarSlider.SetPos(theViewsPosition.viewsNearFarNow);
+        leftRightSlider.SetPos(shared.views.viewsLeftRightNow);
+        nearFarSlider.SetPos(shared.views.viewsNearFarNow);
     }
     save();
     CDialog::OnTimer(id);
@@ -209,8 +210,8 @@ void AquariumSettingsDialog::OnHScroll(UINT code, UINT position, HWND scrollBar)
     values.viewsLeftRight = leftRightSlider.GetPos();
     values.viewsNearFar = nearFarSlider.GetPos();
     if (values.autoViews == 0) {
-        theViewsPosition.viewsLeftRightNow = values.viewsLeftRight;
-        theViewsPosition.viewsNearFarNow = values.viewsNearFar;
+        shared.views.viewsLeftRightNow = values.viewsLeftRight;
+        shared.views.viewsNearFarNow = values.viewsNearFar;
     }
     CDialog::OnHScroll(code, position, scrollBar);
 }
@@ -228,21 +229,21 @@ void AquariumSettingsDialog::OnClose()
     CDialog::OnClose();
 }
 
-void AquariumSettingsDialog::selectMode(ColourGroup group, Flag box)
+void AquariumSettingsDialog::selectMode(ColorGroup group, Flag box)
 {
     // The box is checked and redrawn first, then the other boxes of its group are cleared.
-    selectColourMode(values, group, box);
+    selectColorMode(values, group, box);
     forEachBox([box](Flag flag, IconCheckBox& shown) {
         if (flag == box)
             shown.SetCheck(true);
     });
     forEachBox([group, box](Flag flag, IconCheckBox& shown) {
-        if (flag != box && isColourMode(group, flag) && shown.isChecked())
+        if (flag != box && isColorMode(group, flag) && shown.isChecked())
             shown.SetCheck(false);
     });
 }
 
-void AquariumSettingsDialog::pickColour(ColorSwatchButton& swatch, Flag colour, ColourGroup group,
+void AquariumSettingsDialog::pickColor(ColorSwatchButton& swatch, Flag colour, ColorGroup group,
                                         Flag selects)
 {
     // Owned by this dialog, the picker keeps it disabled while open: a second click on a swatch
@@ -257,18 +258,18 @@ void AquariumSettingsDialog::pickColour(ColorSwatchButton& swatch, Flag colour, 
         selectMode(group, selects);
 }
 
-void AquariumSettingsDialog::OnColourControl(UINT id)
+void AquariumSettingsDialog::OnColorControl(UINT id)
 {
     using S = AquariumSettings;
-    const ColourGroup front = ColourGroup::Front;
-    const ColourGroup back = ColourGroup::Back;
+    const ColorGroup front = ColorGroup::Front;
+    const ColorGroup back = ColorGroup::Back;
     switch (id) {
-    case IDC_FRONT_COLOR: pickColour(frontColorSwatch, &S::frontColor, front, &S::frontFixed); break;
-    case IDC_FRONT_COLOR1: pickColour(frontColor1Swatch, &S::frontColor1, front, nullptr); break;
-    case IDC_FRONT_COLOR2: pickColour(frontColor2Swatch, &S::frontColor2, front, nullptr); break;
-    case IDC_BACK_COLOR: pickColour(backColorSwatch, &S::backColor, back, &S::backFixed); break;
-    case IDC_BACK_COLOR1: pickColour(backColor1Swatch, &S::backColor1, back, &S::backGradient); break;
-    case IDC_BACK_COLOR2: pickColour(backColor2Swatch, &S::backColor2, back, &S::backGradient); break;
+    case IDC_FRONT_COLOR: pickColor(frontColorSwatch, &S::frontColor, front, &S::frontFixed); break;
+    case IDC_FRONT_COLOR1: pickColor(frontColor1Swatch, &S::frontColor1, front, nullptr); break;
+    case IDC_FRONT_COLOR2: pickColor(frontColor2Swatch, &S::frontColor2, front, nullptr); break;
+    case IDC_BACK_COLOR: pickColor(backColorSwatch, &S::backColor, back, &S::backFixed); break;
+    case IDC_BACK_COLOR1: pickColor(backColor1Swatch, &S::backColor1, back, &S::backGradient); break;
+    case IDC_BACK_COLOR2: pickColor(backColor2Swatch, &S::backColor2, back, &S::backGradient); break;
     case IDC_FRONT_FIXED: selectMode(front, &S::frontFixed); break;
     case IDC_FRONT_GRADIENT: selectMode(front, &S::frontGradient); break;
     case IDC_FRONT_AUTO: selectMode(front, &S::frontAutoGradient); break;
@@ -309,6 +310,6 @@ void AquariumSettingsDialog::OnNextBackground()
 
 void AquariumSettingsDialog::OnFishSettings()
 {
-    FishSettingsDialog fishDialog(this);
+    FishSettingsDialog fishDialog(shared, cursorHideCounter, this);
     fishDialog.DoModal();
 }

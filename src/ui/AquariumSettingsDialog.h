@@ -5,15 +5,19 @@
 
 #include "framework/Dialog.h"
 #include "settings/AquariumSettings.h"
+#include "settings/SharedSettings.h"
 #include "ui/AquariumSettingsKeys.h"
 #include "ui/ColorSwatchButton.h"
+#include "ui/CursorHideCounter.h"
 #include "ui/IconButton.h"
 #include "ui/IconCheckBox.h"
 #include "ui/SkinnedSlider.h"
 
 class AquariumSettingsDialog : public CDialog {
 public:
-    explicit AquariumSettingsDialog(CWnd* parent = nullptr);
+    // Edits `state`; the fish dialog it may open resets the view's `cursor`.
+    AquariumSettingsDialog(SharedSettings& state, CursorHideCounter& cursor,
+                           CWnd* parent = nullptr);
 
     // Shows a button that opens the fish dialog: for the screen saver's settings, which run
     // without the tank and its menu.
@@ -28,7 +32,7 @@ protected:
     void OnVScroll(UINT code, UINT position, HWND scrollBar);
     void OnClose();
     // The colour controls: the six swatches and the six mode boxes of the two colour groups.
-    void OnColourControl(UINT id);
+    void OnColorControl(UINT id);
     void OnReload() { load(); }
     void OnSaveNow() { save(); }
     void OnPreviousBackground();
@@ -43,9 +47,9 @@ private:
     void showValues();
     void readControls();
     void readVerticalSliders();
-    void selectMode(ColourGroup group, int AquariumSettings::*box);
+    void selectMode(ColorGroup group, int AquariumSettings::*box);
     // Asks for the swatch's colour; a chosen one also selects `selects` (when given) in `group`.
-    void pickColour(ColorSwatchButton& swatch, int AquariumSettings::*colour, ColourGroup group,
+    void pickColor(ColorSwatchButton& swatch, int AquariumSettings::*colour, ColorGroup group,
                     int AquariumSettings::*selects);
     void showBackgroundPreview();
     void setVolume();
@@ -64,6 +68,8 @@ private:
         backColorSwatch, frontColorSwatch;
     SkinnedSlider volumeSlider, bubbleSlider;
 
+    SharedSettings& shared;
+    CursorHideCounter& cursorHideCounter;
     bool fishSettingsOffered = false;
     AquariumSettings values{};  // the record's fields this dialog edits; rotations carry phases
 };

@@ -20,6 +20,6 @@ void saveDialogSettings(const IniFile& ini, const AquariumSettings& values);
 AquariumSettings settingsForTank(const AquariumSettings& values);
 
 // The colour groups: selecting one box of a group clears the others.
-enum class ColourGroup { Front, Back };
-void selectColourMode(AquariumSettings& values, ColourGroup group, int AquariumSettings::*box);
-bool isColourMode(ColourGroup group, int AquariumSettings::*flag);
+enum class ColorGroup { Front, Back };
+void selectColorMode(AquariumSettings& values, ColorGroup group, int AquariumSettings::*box);
+bool isColorMode(ColorGroup group, int AquariumSettings::*flag);

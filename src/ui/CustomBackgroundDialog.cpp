@@ -36,9 +36,9 @@ BEGIN_MESSAGE_MAP(CustomBackgroundDialog, MediaListDialog)
     ON_NOTIFY(NM_CLICK, IDC_IMAGE_LIST, OnListClick)
 END_MESSAGE_MAP()
 
-CustomBackgroundDialog::CustomBackgroundDialog(CWnd* parent)
+CustomBackgroundDialog::CustomBackgroundDialog(CursorHideCounter& cursor, CWnd* parent)
     : MediaListDialog(IDD_CUSTOM_BACKGROUND, MediaList::Pictures, IDC_IMAGE_ON, IDC_IMAGE_LIST,
-                      parent)
+                      cursor, parent)
 {
 }
 

@@ -13,7 +13,7 @@
 
 class CustomBackgroundDialog : public MediaListDialog {
 public:
-    explicit CustomBackgroundDialog(CWnd* parent = nullptr);
+    explicit CustomBackgroundDialog(CursorHideCounter& cursor, CWnd* parent = nullptr);
     ~CustomBackgroundDialog() override;
 
     // The picture the show has on the backdrop now; none (name 0) while the show is stopped.

@@ -33,8 +33,9 @@ BEGIN_MESSAGE_MAP(CustomMusicDialog, MediaListDialog)
     ON_NOTIFY(NM_CLICK, IDC_MUSIC_LIST, OnListClick)
 END_MESSAGE_MAP()
 
-CustomMusicDialog::CustomMusicDialog(CWnd* parent)
-    : MediaListDialog(IDD_CUSTOM_MUSIC, MediaList::Music, IDC_MUSIC_ON, IDC_MUSIC_LIST, parent)
+CustomMusicDialog::CustomMusicDialog(CursorHideCounter& cursor, CWnd* parent)
+    : MediaListDialog(IDD_CUSTOM_MUSIC, MediaList::Music, IDC_MUSIC_ON, IDC_MUSIC_LIST, cursor,
+                      parent)
 {
 }
 

@@ -12,7 +12,7 @@
 
 class CustomMusicDialog : public MediaListDialog {
 public:
-    explicit CustomMusicDialog(CWnd* parent = nullptr);
+    explicit CustomMusicDialog(CursorHideCounter& cursor, CWnd* parent = nullptr);
 
     const MusicPlaylist& playlist() const { return list; }
 

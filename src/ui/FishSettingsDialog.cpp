@@ -4,7 +4,6 @@
 #include "res/resource.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "ui/CursorHideCounter.h"
 
 #include <cstdio>
 
@@ -16,8 +15,8 @@ constexpr int kLowestCellClick = 450; // clicks further down clear the selection
 constexpr int kNumberArea[2] = {25, 20};  // what a count's digits take up in its cell
 constexpr UINT_PTR kSaveTimer = 1;
 constexpr UINT kSaveMilliseconds = 500;
-constexpr COLORREF kTotalTextColour = 0xFF0000;        // blue
-constexpr COLORREF kTotalBackgroundColour = 0xC6D6CC;  // the sheet's pale green
+constexpr COLORREF kTotalTextColor = 0xFF0000;        // blue
+constexpr COLORREF kTotalBackgroundColor = 0xC6D6CC;  // the sheet's pale green
 
 // The cell a previous click selected, kept from one opening of the dialog to the next.
 int previousSelection = -1;
@@ -38,7 +37,11 @@ BEGIN_MESSAGE_MAP(FishSettingsDialog, CDialog)
     ON_BN_CLICKED(IDC_FISH_CLEAR, OnClear)
 END_MESSAGE_MAP()
 
-FishSettingsDialog::FishSettingsDialog(CWnd* parent) : CDialog(IDD_FISH_SETTINGS, parent) {}
+FishSettingsDialog::FishSettingsDialog(SharedSettings& state, CursorHideCounter& cursor,
+                                       CWnd* parent)
+    : CDialog(IDD_FISH_SETTINGS, parent), shared(state), cursorHideCounter(cursor)
+{
+}
 
 FishSettingsDialog::~FishSettingsDialog()
 {
@@ -66,7 +69,7 @@ BOOL FishSettingsDialog::OnInitDialog()
         const int top = cellHeight * (kind / kGridColumns) + kCellInset;
         cells[kind] = {left, top, left + cellWidth, top + cellHeight};
     }
-    totalLabelBrush = ::CreateSolidBrush(kTotalBackgroundColour);
+    totalLabelBrush = ::CreateSolidBrush(kTotalBackgroundColor);
     load();
     SetTimer(kSaveTimer, kSaveMilliseconds);
     updateTotalLabel();
@@ -81,7 +84,7 @@ void FishSettingsDialog::load()
 void FishSettingsDialog::save()
 {
     counts.save(IniFile(settingsIniPath()));
-    applyFishCounts(counts.all());
+    shared.applyFishCounts(counts.all());
 }
 
 void FishSettingsDialog::updateTotalLabel()
@@ -231,7 +234,7 @@ void FishSettingsDialog::OnTimer(UINT_PTR id)
 {
     save();
     // The pointer stays visible over the dialog, however long it is open.
-    cursorHideCounter = 0;
+    cursorHideCounter.reset();
     CDialog::OnTimer(id);
 }
 
@@ -250,8 +253,8 @@ void FishSettingsDialog::OnClose()
 HBRUSH FishSettingsDialog::OnCtlColor(HDC dc, HWND control, UINT type)
 {
     if (::GetDlgCtrlID(control) == IDC_FISH_TOTAL) {
-        ::SetTextColor(dc, kTotalTextColour);
-        ::SetBkColor(dc, kTotalBackgroundColour);
+        ::SetTextColor(dc, kTotalTextColor);
+        ::SetBkColor(dc, kTotalBackgroundColor);
         return totalLabelBrush;
     }
     return CDialog::OnCtlColor(dc, control, type);

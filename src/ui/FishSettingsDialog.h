@@ -5,13 +5,16 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "settings/SharedSettings.h"
+#include "ui/CursorHideCounter.h"
 #include "ui/FishCounts.h"
 #include "ui/HyperlinkStatic.h"
 #include "ui/IconButton.h"
 
 class FishSettingsDialog : public CDialog {
 public:
-    explicit FishSettingsDialog(CWnd* parent = nullptr);
+    // Hands the counts to `state`, and keeps resetting the view's `cursor` while open.
+    FishSettingsDialog(SharedSettings& state, CursorHideCounter& cursor, CWnd* parent = nullptr);
     ~FishSettingsDialog() override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -53,6 +56,8 @@ private:
     void repaintCell(int kind);
     void repaintNumberArea(int kind);
 
+    SharedSettings& shared;
+    CursorHideCounter& cursorHideCounter;
     HyperlinkStatic makerLink;
     IconButton clearButton, okButton, cancelButton, randomButton, deleteButton, addButton;
     RECT cells[kFishKinds]{};  // each kind's cell, client pixels

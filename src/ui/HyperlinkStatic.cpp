@@ -217,7 +217,7 @@ void HyperlinkStatic::SetVisited(bool flag)
         Invalidate();
 }
 
-COLORREF HyperlinkStatic::textColour() const
+COLORREF HyperlinkStatic::textColor() const
 {
     return over != 0 ? hoverColor : visited != 0 ? visitedColor : linkColor;
 }
@@ -229,7 +229,7 @@ void HyperlinkStatic::OnClicked()
 
 HBRUSH HyperlinkStatic::CtlColor(HDC dc, UINT)
 {
-    ::SetTextColor(dc, textColour());
+    ::SetTextColor(dc, textColor());
     ::SetBkMode(dc, TRANSPARENT);
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }

@@ -38,10 +38,9 @@ public:
     int open();
     void SetVisited(bool flag);
     bool isVisited() const { return visited != 0; }
-    bool isOver() const { return over != 0; }
     const std::string& address() const { return url; }
     // The colour the text draws in now.
-    COLORREF textColour() const;
+    COLORREF textColor() const;
 
     // The message shown when a link cannot be opened, for ShellExecute's result `code`.
     static std::string errorText(int code);

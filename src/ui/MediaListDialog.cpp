@@ -3,14 +3,13 @@
 #include "res/resource.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
-#include "ui/CursorHideCounter.h"
 
 namespace {
 constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
 constexpr COLORREF kListBackground = 8566991;
 constexpr COLORREF kListText = 0xFF0000;
-constexpr COLORREF kModeOnColour = 0x00FF00;
-constexpr COLORREF kModeOffColour = 0;
+constexpr COLORREF kModeOnColor = 0x00FF00;
+constexpr COLORREF kModeOffColor = 0;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(MediaListDialog, CDialog)
@@ -19,8 +18,12 @@ BEGIN_MESSAGE_MAP(MediaListDialog, CDialog)
 END_MESSAGE_MAP()
 
 MediaListDialog::MediaListDialog(UINT templateId, MediaList mediaList, int onOffId, int listControlId,
-                                 CWnd* parent)
-    : CDialog(templateId, parent), section(mediaList), onOffBoxId(onOffId), listId(listControlId)
+                                 CursorHideCounter& cursor, CWnd* parent)
+    : CDialog(templateId, parent),
+      section(mediaList),
+      onOffBoxId(onOffId),
+      listId(listControlId),
+      cursorHideCounter(cursor)
 {
 }
 
@@ -44,7 +47,7 @@ void MediaListDialog::setUpControls()
     onOffBox.SetIcons(IDI_CHECK_ON, IDI_CHECK_OFF);
     onOffBox.SetCheck(false);
     for (IconCheckBox* box : {&repeatOneBox, &repeatAllBox, &randomBox})
-        box->SetIndicatorColors(kModeOnColour, kModeOffColour);
+        box->SetIndicatorColors(kModeOnColor, kModeOffColor);
     showMode(0);
 }
 
@@ -94,7 +97,7 @@ void MediaListDialog::onTick()
 {
     // The pointer stays visible over the dialog, whatever the dialog is doing.
     if (IsWindowVisible())
-        cursorHideCounter = 0;
+        cursorHideCounter.reset();
     saveChanges();
 }
 

@@ -5,12 +5,15 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "ui/CursorHideCounter.h"
 #include "ui/IconCheckBox.h"
 #include "ui/MediaListKeys.h"
 
 class MediaListDialog : public CDialog {
 protected:
-    MediaListDialog(UINT templateId, MediaList list, int onOffBoxId, int listId, CWnd* parent);
+    // Keeps resetting the view's `cursor` while shown.
+    MediaListDialog(UINT templateId, MediaList list, int onOffBoxId, int listId,
+                    CursorHideCounter& cursor, CWnd* parent);
 
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override {}
@@ -52,5 +55,6 @@ private:
     MediaList section;  // which section of the file the dialog writes
     int onOffBoxId;
     int listId;
+    CursorHideCounter& cursorHideCounter;
     MediaListState savedState;  // what the file holds, to write only what changed
 };

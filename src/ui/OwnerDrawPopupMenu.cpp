@@ -9,7 +9,7 @@ namespace {
 constexpr COLORREF kSelectedFill = 0xCFB9B1;
 constexpr COLORREF kIconColumnFill = 0xD1D8DB;
 constexpr COLORREF kTextFill = 0xF7F8F9;
-constexpr COLORREF kMarkColour = RGB(30, 110, 180);
+constexpr COLORREF kMarkColor = RGB(30, 110, 180);
 constexpr int kIconInset = 3;
 constexpr int kTextIndent = 8;
 constexpr int kMarkDiameter = 8;
@@ -34,7 +34,7 @@ void drawMark(HDC dc, const RECT& item)
 {
     const int centreY = (item.top + item.bottom) / 2;
     const int right = item.right - kMarkRightMargin;
-    const HBRUSH brush = ::CreateSolidBrush(kMarkColour);
+    const HBRUSH brush = ::CreateSolidBrush(kMarkColor);
     const HGDIOBJ oldBrush = ::SelectObject(dc, brush);
     const HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
     ::Ellipse(dc, right - kMarkDiameter, centreY - kMarkDiameter / 2, right + 1,

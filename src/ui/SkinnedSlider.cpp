@@ -43,13 +43,13 @@ SkinnedSlider::~SkinnedSlider()
 
 void SkinnedSlider::SetColors(COLORREF thumb)
 {
-    thumbColor_ = thumb;
+    thumbColor = thumb;
     thumbOutline = channelDark = channelLight = endDotColor = kGreen;
     if (thumbBrush != nullptr)
         ::DeleteObject(thumbBrush);
     if (thumbPatternBrush != nullptr)
         ::DeleteObject(thumbPatternBrush);
-    thumbBrush = ::CreateSolidBrush(thumbColor_);
+    thumbBrush = ::CreateSolidBrush(thumbColor);
     const HBITMAP pattern = ::CreateBitmap(kPatternSide, kPatternSide, 1, 1, kChequer);
     thumbPatternBrush = ::CreatePatternBrush(pattern);
     ::DeleteObject(pattern);  // the brush keeps its own copy
@@ -95,7 +95,7 @@ void SkinnedSlider::drawThumb(const NMCUSTOMDRAW& draw) const
     if (draw.uItemState != 0) {
         // The chequer mixes the thumb's colour (background) with the frame's (text).
         ::SetBrushOrgEx(dc, draw.rc.right % kPatternSide, draw.rc.top % kPatternSide, nullptr);
-        ::SetBkColor(dc, thumbColor_);
+        ::SetBkColor(dc, thumbColor);
         ::SetTextColor(dc, channelDark);
         ::SelectObject(dc, thumbPatternBrush);
     } else {
@@ -142,6 +142,6 @@ void SkinnedSlider::drawEndDots(HDC dc) const
         minimum = otherSide ? POINT{1, h - kDot - 1} : POINT{1, 1};
         maximum = otherSide ? POINT{w - kDot - 1, h - kDot - 1} : POINT{w - kDot - 1, 1};
     }
-    dot(dc, minimum.x, minimum.y, thumbColor_, kWhite);
-    dot(dc, maximum.x, maximum.y, thumbColor_, endDotColor);
+    dot(dc, minimum.x, minimum.y, thumbColor, kWhite);
+    dot(dc, maximum.x, maximum.y, thumbColor, endDotColor);
 }

@@ -15,8 +15,6 @@ public:
     // The thumb's colour; the frame, the thumb's outline and the maximum dot turn green.
     void SetColors(COLORREF thumb);
 
-    COLORREF thumbColor() const { return thumbColor_; }
-
 protected:
     void OnCustomDraw(NMHDR* header, LRESULT* result);
 
@@ -27,7 +25,7 @@ private:
     void drawChannel(const NMCUSTOMDRAW& draw) const;
     void drawEndDots(HDC dc) const;
 
-    COLORREF thumbColor_ = 0;    // the thumb's fill and the end dots' outline
+    COLORREF thumbColor = 0;     // the thumb's fill and the end dots' outline
     COLORREF thumbOutline = 0;   // the pen round the thumb
     COLORREF channelDark = 0;    // the channel frame's lower right, the chequer's other colour
     COLORREF channelLight = 0;   // the channel frame's upper left

@@ -2,9 +2,7 @@
 
 #include "media/BuiltInMusic.h"
 #include "res/resource.h"
-#include "settings/SettingsStore.h"
 #include "ui/AquariumSettingsDialog.h"
-#include "ui/CursorHideCounter.h"
 #include "ui/CustomBackgroundDialog.h"
 #include "ui/CustomMusicDialog.h"
 #include "ui/FishSettingsDialog.h"
@@ -21,55 +19,6 @@ namespace {
 constexpr int kScreenSaverMouseSlack = 4;
 // The preview is small and only a hint of the tank: half the display's rate is plenty.
 constexpr int kPreviewFramesPerSecond = 30;
-
-// Opening the settings dialog or a media dialog keeps the pointer for 1100 frames, not 100
-// (unless something resets the countdown sooner).
-constexpr int kLongCursorShow = -1000;
-
-// What the popup menu offers: the fish counts first, then every mode, the settings, and exit last.
-struct MenuCommand {
-    UINT id;
-    UINT icon;
-    const char* text;
-};
-constexpr MenuCommand kMenuCommands[] = {
-    {CommandFishSettings, IDI_MENU_FISH_COUNTS, "  Add/Delete Fish"},
-    {ModeNone, IDI_MENU_WATCH, "  Just Watch"},
-    {ModeFeed, IDI_MENU_FEED, "  Feed the Fish"},
-    {ModeTouch, IDI_MENU_TOUCH, "  Touch a Fish"},
-    {ModeZoomIn, IDI_MENU_GROW, "  Grow a Fish"},
-    {ModeZoomOut, IDI_MENU_SHRINK, "  Shrink a Fish"},
-    {ModeMarker, IDI_MENU_MARKER, "  Place the Marker"},
-    {ModeScreenCopy, IDI_MENU_RIPPLE, "  Ripple the Water"},
-    {CommandAquariumSettings, IDI_MENU_SETTINGS, "  Aquarium Settings"},
-    {CommandCustomBackground, IDI_MENU_BACKGROUND, "  Custom Background"},
-    {CommandCustomMusic, IDI_MENU_MUSIC, "  Custom Music"},
-    {CommandExit, IDI_MENU_EXIT, "  Exit"},
-};
-
-// How each mode shows itself: the pointer's picture, and a hint when it is chosen.
-struct ModeLook {
-    int mode;
-    UINT cursor;  // 0: the standard arrow
-    const char* hint;
-};
-constexpr ModeLook kModeLooks[] = {
-    {ModeNone, 0, "Watching - right-click for the menu"},
-    {ModeFeed, IDC_CURSOR_FEED, "Feeding - click in the water to drop food"},
-    {ModeTouch, IDC_CURSOR_TOUCH, "Touching - click a fish"},
-    {ModeZoomIn, IDC_CURSOR_GROW, "Growing - click a fish to make it bigger"},
-    {ModeZoomOut, IDC_CURSOR_SHRINK, "Shrinking - click a fish to make it smaller"},
-    {ModeMarker, IDC_CURSOR_MARKER, "Marker - click where it should go"},
-    {ModeScreenCopy, IDC_CURSOR_RIPPLE, "Ripples - click the water"},
-};
-
-const ModeLook* lookOf(int mode)
-{
-    for (const ModeLook& look : kModeLooks)
-        if (look.mode == mode)
-            return &look;
-    return nullptr;
-}
 
 }  // namespace
 
@@ -130,9 +79,9 @@ bool AquariumView::setUpScene()
 
     renderer.textures.loadPictures(renderer.camera.screenWidth, renderer.camera.screenHeight);
     // Read after the textures: a setting cannot change which textures exist.
-    loadSettings();
+    shared.load();
     renderer.setUpTerrain(scene.tankBounds);
-    scene.setUpPopulation();
+    scene.setUpPopulation(shared.settings.bubbleCount);
     renderer.setUpScreenCopy();
     scene.prepareFood();
     createMediaDialogs();
@@ -141,7 +90,7 @@ bool AquariumView::setUpScene()
     if (role != ViewRole::Desktop && renderer.overlay.isVisible())
         renderer.overlay.toggle();
     if (role == ViewRole::ScreenSaver)
-        cursorHideCounter = kCursorHideFrames;
+        cursorHideCounter.hideNow();
     if (role == ViewRole::Preview)
         frameLoop.limitRate(kPreviewFramesPerSecond);
     return true;
@@ -151,11 +100,11 @@ void AquariumView::createMediaDialogs()
 {
     // A preview stays silent: without the music dialog nothing starts the built-in tune.
     if (role != ViewRole::Preview) {
-        musicDialog = std::make_unique<CustomMusicDialog>();
+        musicDialog = std::make_unique<CustomMusicDialog>(cursorHideCounter);
         musicDialog->Create(IDD_CUSTOM_MUSIC, this);
         musicDialog->ShowWindow(SW_HIDE);
     }
-    backgroundDialog = std::make_unique<CustomBackgroundDialog>();
+    backgroundDialog = std::make_unique<CustomBackgroundDialog>(cursorHideCounter);
     backgroundDialog->Create(IDD_CUSTOM_BACKGROUND, this);
     backgroundDialog->ShowWindow(SW_HIDE);
 }
@@ -164,7 +113,7 @@ void AquariumView::showMediaDialog(CDialog* dialog)
 {
     if (dialog == nullptr || dialog->m_hWnd == nullptr)
         return;
-    cursorHideCounter = kLongCursorShow;
+    cursorHideCounter.keepLonger();
     dialog->CenterWindow();
     dialog->ShowWindow(SW_SHOW);
 }
@@ -211,7 +160,7 @@ void AquariumView::runTick(UINT_PTR id)
 {
     if (frameLoop.frameDue())
         renderFrame();
-    superviseBuiltInMusic();
+    superviseBuiltInMusic(shared.settings.volume);
     CWnd::OnTimer(id);
     frameLoop.dropQueuedTicks();
 }
@@ -249,7 +198,7 @@ void AquariumView::OnLButtonDblClk(UINT flags, CPoint point)
 void AquariumView::click(CPoint point)
 {
     interaction.click(point);
-    if (interaction.InteractionMode == ModeScreenCopy)
+    if (actionOf(interaction.InteractionMode) == TankAction::Ripple)
         renderer.screenCopyEffect.addRipple(point.x, renderer.camera.screenHeight - point.y);
 }
 
@@ -268,10 +217,12 @@ void AquariumView::OnRButtonDown(UINT flags, CPoint point)
     }
     OwnerDrawPopupMenu menu;
     menu.CreatePopupMenu();
-    for (const MenuCommand& command : kMenuCommands)
-        menu.AppendItem(command.id, {command.icon, command.icon, command.text,
-                                     static_cast<int>(command.id) == interaction.InteractionMode});
-    cursorHideCounter = 0;
+    for (const ViewCommandRow& command : kViewCommands)
+        if (command.menuText != nullptr)
+            menu.AppendItem(static_cast<UINT>(command.id),
+                            {command.menuIcon, command.menuIcon, command.menuText,
+                             command.id == interaction.InteractionMode});
+    cursorHideCounter.reset();
     POINT screen = point;
     ::ClientToScreen(m_hWnd, &screen);
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, screen.x, screen.y, this);
@@ -296,12 +247,12 @@ BOOL AquariumView::OnCommand(WPARAM wParam, LPARAM lParam)
         // The dialog's command is the mode while it is open: the tank shows no mode's tools.
         interaction.InteractionMode = command;
         if (command == CommandFishSettings) {
-            cursorHideCounter = 0;
-            FishSettingsDialog dialog;
+            cursorHideCounter.reset();
+            FishSettingsDialog dialog(shared, cursorHideCounter);
             dialog.DoModal();
         } else {
-            cursorHideCounter = kLongCursorShow;
-            AquariumSettingsDialog dialog;
+            cursorHideCounter.keepLonger();
+            AquariumSettingsDialog dialog(shared, cursorHideCounter);
             dialog.DoModal();
         }
         enterMode(ModeNone);
@@ -317,15 +268,16 @@ void AquariumView::enterMode(int mode)
         return;
     interaction.waitingClickCount = 0;  // clicks of the old mode are not the new one's
     interaction.InteractionMode = mode;
-    if (const ModeLook* look = lookOf(mode))
-        renderer.overlay.showHint(look->hint);
+    const ViewCommandRow* row = commandRow(mode);
+    if (row != nullptr && row->hint != nullptr)
+        renderer.overlay.showHint(row->hint);
 }
 
 BOOL AquariumView::OnSetCursor(HWND window, UINT hitTest, UINT message)
 {
-    const ModeLook* look = lookOf(interaction.InteractionMode);
-    if (hitTest == HTCLIENT && look != nullptr && look->cursor != 0) {
-        ::SetCursor(::LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(look->cursor)));
+    const ViewCommandRow* row = commandRow(interaction.InteractionMode);
+    if (hitTest == HTCLIENT && row != nullptr && row->cursor != 0) {
+        ::SetCursor(::LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(row->cursor)));
         return TRUE;
     }
     return CWnd::OnSetCursor(window, hitTest, message);
@@ -333,7 +285,7 @@ BOOL AquariumView::OnSetCursor(HWND window, UINT hitTest, UINT message)
 
 void AquariumView::OnMouseMove(UINT flags, CPoint point)
 {
-    cursorHideCounter = 0;
+    cursorHideCounter.reset();
     CWnd::OnMouseMove(flags, point);
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "settings/SharedSettings.h"
+#include "ui/CursorHideCounter.h"
 #include "ui/CustomBackgroundDialog.h"
 #include "ui/CustomMusicDialog.h"
 #include "view/FrameLoop.h"
@@ -21,7 +23,8 @@ enum class ViewRole { Desktop, ScreenSaver, Preview };
 
 class AquariumView : public CWnd {
 public:
-    AquariumView() = default;
+    // Shows the tank as `state` says; its dialogs edit `state`.
+    explicit AquariumView(SharedSettings& state) : shared(state) {}
 
     // Set before the window is created: the role, and the size of the surface the scene is
     // laid out for (the screen, every screen, or the preview's window).
@@ -87,10 +90,12 @@ private:
     POINT firstMousePosition{};  // where the pointer was when the screen saver started
     bool mousePositionKnown = false;
 
+    SharedSettings& shared;     // the settings, views position and colour phases
+    CursorHideCounter cursorHideCounter;  // the countdown to hiding the pointer
     GlSurface surface;          // the client DC and the rendering context
     FrameLoop frameLoop;        // the frame timer and the pacing of frames
     TankScene scene;            // the living things of the tank
-    FrameRenderer renderer;     // the passes that draw a frame and what they draw with
+    FrameRenderer renderer{shared, cursorHideCounter};  // the passes that draw a frame
     Interaction interaction;    // the mode and the clicks waiting for the frame's picks
     std::unique_ptr<CustomMusicDialog> musicDialog;            // the user's own music
     std::unique_ptr<CustomBackgroundDialog> backgroundDialog;  // the user's own pictures

@@ -1,6 +1,6 @@
 #include "view/BackdropShow.h"
 
-#include "view/KeptColour.h"
+#include "view/KeptColor.h"
 
 PictureCrop cropToAspect(int width, int height, double surfaceAspect)
 {
@@ -35,7 +35,7 @@ void BackdropShow::draw(GLuint reefTexture, double surfaceAspect,
     }
     drawLayer(previous, reefTexture, surfaceAspect, drawPatch);
     // The incoming picture over the outgoing one, on the very same surface: equal depths pass.
-    const KeptColour keptColour;
+    const KeptColor keptColor;
     glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

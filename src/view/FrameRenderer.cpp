@@ -1,10 +1,8 @@
 #include "view/FrameRenderer.h"
 
 #include "fish/School.h"
-#include "settings/SettingsStore.h"
-#include "ui/CursorHideCounter.h"
 #include "view/Interaction.h"
-#include "view/KeptColour.h"
+#include "view/KeptColor.h"
 #include "view/SceneLight.h"
 #include "view/TankPicking.h"
 
@@ -14,7 +12,7 @@
 namespace {
 constexpr int kBackdropTessellation = 2;
 constexpr int kTerrainRelief = 1;
-constexpr float kMarkerColour[3] = {1.0f, 0.85f, 0.3f};
+constexpr float kMarkerColor[3] = {1.0f, 0.85f, 0.3f};
 // The ripple's square is stretched to half this tall (and as wide as the screen's shape asks).
 constexpr double kRippleHalfSide = 1.01;
 // Emitters draw their sheets this far from where they stand: well below and behind the fish.
@@ -40,7 +38,7 @@ void FrameRenderer::setFixedState()
 
 void FrameRenderer::buildBackdrop(const TankBounds& tank)
 {
-    backdrop.buildGrid(tank, theSettings.backgroundMode);
+    backdrop.buildGrid(tank, shared.settings.backgroundMode);
     backdrop.tessellation = kBackdropTessellation;
     backdrop.listName = backdrop.draw();
 }
@@ -60,8 +58,8 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
 {
     const int mode = interaction.InteractionMode;
     scene.advanceRamp();
-    views.place(camera, {backdrop, scene.tankBounds}, theSettings.autoViews != 0,
-                theViewsPosition);
+    views.place(camera, {backdrop, scene.tankBounds}, shared.settings.autoViews != 0,
+                shared.views);
     camera.apply();
     // A backdrop that covers every pixel goes first and lays down every pixel's colour and depth
     // itself: the buffers need no clearing, and it needs no depth test against a buffer that
@@ -71,7 +69,7 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
     if (!backdropFirst)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const Rgb light = applyLighting();
-    wall.draw(theSettings, scene.tankBounds, backdropFirst);
+    wall.draw(shared.settings, scene.tankBounds, shared.phases, backdropFirst);
     applyFog(light);
     backdropShow.advance(userPicture);
     if (backdropFirst)
@@ -86,9 +84,9 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
     glDisable(GL_LIGHTING);
     drawFood(scene);
     if (picksPositions(mode))
-        runModeBlock(scene, interaction);
+        pickPlaces(scene, interaction);
     if (picksFish(mode))
-        runFishPick(scene, interaction);
+        pickFishUnderButton(scene, interaction);
     if (mode == ModeScreenCopy)
         drawScreenRipple();
 
@@ -96,23 +94,48 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
     return ::SwapBuffers(wglGetCurrentDC());
 }
 
+void FrameRenderer::pickPlaces(TankScene& scene, Interaction& interaction)
+{
+    // The bars are drawn white and fully transparent, though nothing of them reaches the screen.
+    glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
+    scene.pickingBars.drift(scene.tankBounds);
+    const TankAction action = actionOf(interaction.InteractionMode);
+    for (int c = 0; c < interaction.waitingClickCount; ++c)
+        scene.act(action, pickPosition(scene.pickingBars, scene.tankBounds,
+                                       interaction.waitingClicks[c]));
+    interaction.waitingClickCount = 0;
+    glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
+}
+
+void FrameRenderer::pickFishUnderButton(TankScene& scene, Interaction& interaction)
+{
+    if (!interaction.buttonDown)
+        return;
+    interaction.buttonDown = false;
+    // Only the fish the settings' counts show can be hit.
+    const int shown = FishKindRanges(shared.settings.fishCount).shownCount();
+    const int hit = pickFish(scene.fish, shown, interaction.buttonPoint);
+    if (hit >= 0)
+        scene.act(actionOf(interaction.InteractionMode), hit);
+}
+
 void FrameRenderer::hideIdleCursor()
 {
-    if (cursorHideCounter >= kCursorHideFrames || ++cursorHideCounter == kCursorHideFrames)
+    if (cursorHideCounter.countFrame())
         ::SetCursor(nullptr);
 }
 
 Rgb FrameRenderer::applyLighting()
 {
     if (lightPhaseStarted) {
-        lightPhase = nextLightPhase(theSettings, lightPhase);
+        lightPhase = nextLightPhase(shared.settings, lightPhase);
     } else {
-        lightPhase = theSettings.lockForeRotation;
+        lightPhase = shared.settings.lockForeRotation;
         lightPhaseStarted = true;
     }
-    if (theSettings.lockFore == 0)
-        frontColorPhase = lightPhase;
-    const Rgb colour = lightColour(theSettings, lightPhase);
+    if (shared.settings.lockFore == 0)
+        shared.phases.front = lightPhase;
+    const Rgb colour = lightColor(shared.settings, lightPhase);
     for (int channel = 0; channel < 3; ++channel) {
         sceneLight.ambient[channel] = colour[channel];
         sceneLight.diffuse[channel] = colour[channel];
@@ -123,15 +146,15 @@ Rgb FrameRenderer::applyLighting()
     return colour;
 }
 
-void FrameRenderer::applyFog(const Rgb& light)
+void FrameRenderer::applyFog(const Rgb& light) const
 {
     // The bubbles' pass switches it off again: they add light in front of the haze.
-    const float density = fogDensityFor(theSettings.fogDensity);
+    const float density = fogDensityFor(shared.settings.fogDensity);
     if (density <= 0.0f) {
         glDisable(GL_FOG);
         return;
     }
-    const Rgb haze = fogColourFor(light);
+    const Rgb haze = fogColorFor(light);
     const float colour[4] = {haze[0], haze[1], haze[2], 1.0f};
     glFogi(GL_FOG_MODE, GL_EXP2);
     glFogf(GL_FOG_DENSITY, density);
@@ -141,7 +164,7 @@ void FrameRenderer::applyFog(const Rgb& light)
 
 bool FrameRenderer::backdropShown() const
 {
-    return theSettings.backgroundMode == 0 && theSettings.showTerra != 0;
+    return shared.settings.backgroundMode == 0 && shared.settings.showTerra != 0;
 }
 
 bool FrameRenderer::backdropHidesWall(const TankBounds& tank) const
@@ -165,7 +188,7 @@ bool FrameRenderer::backdropHidesWall(const TankBounds& tank) const
 void FrameRenderer::drawFish(TankScene& scene, int mode)
 {
     // Kinds are worked out afresh every frame, so changed counts re-skin fish without moving them.
-    const FishKindRanges kinds(theSettings.fishCount);
+    const FishKindRanges kinds(shared.settings.fishCount);
     const int swimming = kinds.swimmingCount(scene.fishRamp);
     for (int i = 0; i < swimming; ++i) {
         Fish& fish = scene.fish[i];
@@ -210,10 +233,10 @@ void FrameRenderer::drawMarker(TankScene& scene, int mode)
     if (mode != ModeMarker || scene.fishRamp != kMaxFishCount)
         return;
     // A plain golden cone, lit like the fish, whatever texture and colour they left behind.
-    const KeptColour keptColour;
+    const KeptColor keptColor;
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_TEXTURE_2D);
-    glColor3fv(kMarkerColour);
+    glColor3fv(kMarkerColor);
     glPushMatrix();
     scene.marker.drawAndGlide();
     glPopMatrix();
@@ -234,7 +257,7 @@ void FrameRenderer::drawBubbles(TankScene& scene)
         glTranslatef(scene.emitterPositions[e][0] + kEmitterDrawOffset[0],
                      scene.emitterPositions[e][1] + kEmitterDrawOffset[1],
                      scene.emitterPositions[e][2] + kEmitterDrawOffset[2]);
-        scene.bubbleEmitters[e].draw(kBubbleSettingMax - theSettings.bubbleCount);
+        scene.bubbleEmitters[e].draw(kBubbleSettingMax - shared.settings.bubbleCount);
         glPopMatrix();
     }
     glDisable(GL_BLEND);

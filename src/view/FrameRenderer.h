@@ -9,6 +9,8 @@
 #include "environment/BackgroundWall.h"
 #include "environment/RippleGrid.h"
 #include "environment/TerrainLayers.h"
+#include "settings/SharedSettings.h"
+#include "ui/CursorHideCounter.h"
 #include "view/BackdropShow.h"
 #include "view/CameraViews.h"
 #include "view/Interaction.h"
@@ -22,6 +24,13 @@
 
 class FrameRenderer {
 public:
+    // Draws as `state` says, publishing the colour phases there, and counts the view's
+    // `cursor` down each frame.
+    FrameRenderer(SharedSettings& state, CursorHideCounter& cursor)
+        : shared(state), cursorHideCounter(cursor)
+    {
+    }
+
     // Scene set-up's OpenGL state: texturing, smooth shading, the black clear colour, the depth
     // test, light 1 (not yet lighting itself) with colour material, and blending.
     static void setFixedState();
@@ -53,12 +62,16 @@ public:
     BackdropShow backdropShow;    // the reef or the user's pictures on the backdrop, cross-faded
 
 private:
+    // The picks of the frame's mode, and what their hits do: every waiting click's place, and the
+    // fish under a pressed button.
+    void pickPlaces(TankScene& scene, Interaction& interaction);
+    void pickFishUnderButton(TankScene& scene, Interaction& interaction);
     void hideIdleCursor();
     // Light 1 for this frame, which it returns: dimmed and tinted as the settings ask, its colour
     // phase moved on.
     Rgb applyLighting();
     // The water's haze over everything from the fish to the backdrop, under `light`.
-    static void applyFog(const Rgb& light);
+    void applyFog(const Rgb& light) const;
     bool backdropShown() const;
     // Whether this frame's backdrop will cover every pixel the background wall would draw.
     bool backdropHidesWall(const TankBounds& tank) const;
@@ -72,6 +85,8 @@ private:
     void drawFood(TankScene& scene);
     void drawScreenRipple();
 
+    SharedSettings& shared;
+    CursorHideCounter& cursorHideCounter;
     float lightPhase = 0;            // the phase of the light's cycling or swaying colours
     bool lightPhaseStarted = false;  // the phase has been taken from the settings
 };

@@ -6,10 +6,8 @@
 
 #include "tank/TankBounds.h"
 
-// Where the last position pick found a click in the tank; each click's pick replaces it.
+// Where a position pick found a click in the tank, on the bars' plane.
 struct PickState {
-    bool pickHasX = false;  // an x has been found and not yet used
-    bool pickHasY = false;  // a y has been found and not yet used
     float pickX = 0;
     float pickY = 0;
 };

@@ -19,7 +19,7 @@ constexpr float kCycleSwing = 0.3f;
 constexpr float kBackdropDistance = 83.0f;
 constexpr float kThickestHazeOpticalDepth = 1.1f;
 // The water's own colour, a deep sea blue-green, as white light shows it.
-constexpr Rgb kWaterColour = {0.06f, 0.28f, 0.38f};
+constexpr Rgb kWaterColor = {0.06f, 0.28f, 0.38f};
 
 Rgb fromColorref(int colour)
 {
@@ -31,13 +31,14 @@ Rgb fromColorref(int colour)
 
 Rgb lightTint(const AquariumSettings& settings, float phase)
 {
-    const float turn = kTwoPi * phase / kLightColourPeriod;
+    const float turn = kTwoPi * phase / kLightColorPeriod;
     if (settings.frontFixed != 0)
         return fromColorref(settings.frontColor);
     if (settings.frontAutoGradient != 0) {
         Rgb tint{};
         for (int channel = 0; channel < 3; ++channel)
-            tint[channel] = kCycleMiddle + kCycleSwing * std::sin(turn + channel * kTwoPi / 3);
+            tint[channel] = kCycleMiddle +
+                            kCycleSwing * std::sin(turn + static_cast<float>(channel) * kTwoPi / 3);
         return tint;
     }
     if (settings.frontGradient != 0) {
@@ -54,10 +55,10 @@ float nextLightPhase(const AquariumSettings& settings, float phase)
 {
     if (settings.lockFore != 0)
         return phase;
-    return std::fmod(phase + 1.0f, kLightColourPeriod);
+    return std::fmod(phase + 1.0f, kLightColorPeriod);
 }
 
-Rgb lightColour(const AquariumSettings& settings, float phase)
+Rgb lightColor(const AquariumSettings& settings, float phase)
 {
     const float level = static_cast<float>(kLightIntensityMax - settings.lightIntensity) * 0.01f;
     Rgb colour = lightTint(settings, phase);
@@ -72,7 +73,7 @@ float fogDensityFor(int fogSetting)
     return share * std::sqrt(kThickestHazeOpticalDepth) / kBackdropDistance;
 }
 
-Rgb fogColourFor(const Rgb& light)
+Rgb fogColorFor(const Rgb& light)
 {
-    return {kWaterColour[0] * light[0], kWaterColour[1] * light[1], kWaterColour[2] * light[2]};
+    return {kWaterColor[0] * light[0], kWaterColor[1] * light[1], kWaterColor[2] * light[2]};
 }

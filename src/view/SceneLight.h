@@ -20,7 +20,7 @@ using Rgb = std::array<float, 3>;
 
 // Frames the cycling and swaying colours take to come round (a minute at 60 frames a second);
 // the phase counts frames and wraps at this.
-constexpr float kLightColourPeriod = 3600.0f;
+constexpr float kLightColorPeriod = 3600.0f;
 
 // The colour the light group asks for at full intensity, each channel 0 to 1, at `phase`:
 // "Fix Color" gives its swatch's colour; "Auto Gradually Color" a cycle of soft colours; the
@@ -31,11 +31,11 @@ Rgb lightTint(const AquariumSettings& settings, float phase);
 float nextLightPhase(const AquariumSettings& settings, float phase);
 
 // The light's colour for this frame: the tint dimmed by the light-intensity setting.
-Rgb lightColour(const AquariumSettings& settings, float phase);
+Rgb lightColor(const AquariumSettings& settings, float phase);
 
 // The GL_EXP2 fog density for the fog setting: 0 (none) for 0; at the top of the range, the
 // backdrop keeps about a third of its own colour.
 float fogDensityFor(int fogSetting);
 
 // The haze's colour under a light of `light`.
-Rgb fogColourFor(const Rgb& light);
+Rgb fogColorFor(const Rgb& light);

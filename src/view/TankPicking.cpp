@@ -1,7 +1,5 @@
 #include "view/TankPicking.h"
 
-#include "fish/School.h"
-#include "settings/SettingsStore.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -15,12 +13,6 @@ constexpr int kPositionPickSide = 15;
 constexpr int kFishPickSide = 30;
 // The bars' quads stand one unit in front of their places.
 constexpr double kBarPlaneZ = -69.0;
-constexpr float kMarkerBelowPick = 2.0f;
-constexpr float kMarkerDepth = -70.0f;
-// How a touched fish reacts: a quarter turn (in the rear band) and a nudge of its speed.
-constexpr float kTouchSpeedStep = 0.4f;
-constexpr float kTouchSpeedTarget = 0.15f;
-constexpr float kZoomStep = 2.0f;
 
 // The middle of the run of bars that `hit` finds first, or nothing when none is hit.
 template <typename Hit>
@@ -87,7 +79,7 @@ int selectionHits(POINT click, int side, Draw draw)
 
 }  // namespace
 
-void pickPosition(const PickingBars& bars, const TankBounds& tank, POINT click, PickState& pick)
+PickState pickPosition(const PickingBars& bars, const TankBounds& tank, POINT click)
 {
     double sightX, sightY;
     lineOfSightOnBarPlane(click, sightX, sightY);
@@ -99,10 +91,7 @@ void pickPosition(const PickingBars& bars, const TankBounds& tank, POINT click, 
     middleOfHits(PickingBars::kLevelBars, bars.sweepBarsY, 1, [&](int i) {
         return selectionHits(click, kPositionPickSide, [&] { bars.drawLevel(i); }) > 0;
     }, y);
-    pick.pickHasX = true;
-    pick.pickHasY = true;
-    pick.pickX = std::clamp(x, tank.xMin, tank.xMax);
-    pick.pickY = std::clamp(y, tank.yMin, tank.yMax);
+    return {std::clamp(x, tank.xMin, tank.xMax), std::clamp(y, tank.yMin, tank.yMax)};
 }
 
 int pickFish(Fish* fish, int count, POINT click)
@@ -116,52 +105,4 @@ int pickFish(Fish* fish, int count, POINT click)
             return i;
     }
     return -1;
-}
-
-void runModeBlock(TankScene& scene, Interaction& interaction)
-{
-    // The bars are drawn white and fully transparent, though nothing of them reaches the screen.
-    glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-    scene.pickingBars.drift(scene.tankBounds);
-    for (int c = 0; c < interaction.waitingClickCount; ++c) {
-        pickPosition(scene.pickingBars, scene.tankBounds, interaction.waitingClicks[c],
-                     scene.pickState);
-        PickState& pick = scene.pickState;
-        const int mode = interaction.InteractionMode;
-        if (mode == ModeFeed) {
-            pick.pickHasX = pick.pickHasY = false;
-            scene.dropFood(pick.pickX, pick.pickY);
-        } else if (mode == ModeMarker) {
-            pick.pickHasX = pick.pickHasY = false;
-            scene.marker.setTarget(pick.pickX, pick.pickY - kMarkerBelowPick, kMarkerDepth);
-        }
-    }
-    interaction.waitingClickCount = 0;
-    glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-}
-
-void runFishPick(TankScene& scene, Interaction& interaction)
-{
-    if (!interaction.buttonDown)
-        return;
-    interaction.buttonDown = false;
-    const int total = FishKindRanges(theSettings.fishCount).shownCount();
-    const int hit = pickFish(scene.fish, total, interaction.buttonPoint);
-    if (hit < 0)
-        return;
-    Fish& touched = scene.fish[hit];
-    switch (interaction.InteractionMode) {
-    case ModeTouch:
-        touched.steerHeading(0.0f, true, HeadingRule::QuarterTurn);
-        touched.approachSpeed(kTouchSpeedStep, kTouchSpeedTarget);
-        break;
-    case ModeZoomIn:
-        touched.resize(kZoomStep, true);
-        break;
-    case ModeZoomOut:
-        touched.resize(kZoomStep, false);
-        break;
-    default:  // the marker mode picks a fish and does nothing with it
-        break;
-    }
 }

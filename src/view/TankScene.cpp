@@ -1,7 +1,7 @@
 #include "view/TankScene.h"
 
 #include "fish/School.h"
-#include "settings/SettingsStore.h"
+#include "settings/AquariumSettings.h"
 #include "view/Interaction.h"
 
 namespace {
@@ -13,18 +13,24 @@ constexpr float kEmitterBelowBottom = 5.0f;
 constexpr float kMarkerHome[3] = {0.0f, 0.0f, -70.0f};
 // Pellets fall in just below the picked point.
 constexpr float kFoodDropBelowPick = 2.0f;
+// The marker swims to just below the picked point, at the bars' depth.
+constexpr float kMarkerBelowPick = 2.0f;
+constexpr float kMarkerDepth = -70.0f;
+// How a touched fish reacts: a quarter turn (in the rear band) and a nudge of its speed.
+constexpr float kTouchSpeedStep = 0.4f;
+constexpr float kTouchSpeedTarget = 0.15f;
+constexpr float kZoomStep = 2.0f;
 
 }  // namespace
 
-void TankScene::setUpPopulation()
+void TankScene::setUpPopulation(int bubbleCount)
 {
     for (int e = 0; e < kBubbleEmitters; ++e) {
         emitterPositions[e][0] = 0.0f;
         emitterPositions[e][1] = tankBounds.yMin - kEmitterBelowBottom;
         emitterPositions[e][2] = tankBounds.zMin - kEmitterDepths[e];
         bubbleEmitters[e].reset(kBubblesPerEmitter);
-        bubbleEmitters[e].setColoured(false);
-        bubbleEmitters[e].warmUp(kBubbleSettingMax - theSettings.bubbleCount);
+        bubbleEmitters[e].warmUp(kBubbleSettingMax - bubbleCount);
     }
     placeFish(fish, tankBounds);
     marker.place(kMarkerHome[0], kMarkerHome[1], kMarkerHome[2]);
@@ -67,6 +73,33 @@ void TankScene::dropFood(float pickX, float pickY)
             pellet.setActive(true);
             return;
         }
+    }
+}
+
+void TankScene::act(TankAction action, const PickState& place)
+{
+    if (action == TankAction::DropFood)
+        dropFood(place.pickX, place.pickY);
+    else if (action == TankAction::SendMarker)
+        marker.setTarget(place.pickX, place.pickY - kMarkerBelowPick, kMarkerDepth);
+}
+
+void TankScene::act(TankAction action, int i)
+{
+    Fish& touched = fish[i];
+    switch (action) {
+    case TankAction::Touch:
+        touched.steerHeading(0.0f, true, HeadingRule::QuarterTurn);
+        touched.approachSpeed(kTouchSpeedStep, kTouchSpeedTarget);
+        break;
+    case TankAction::Grow:
+        touched.resize(kZoomStep, true);
+        break;
+    case TankAction::Shrink:
+        touched.resize(kZoomStep, false);
+        break;
+    default:  // the marker's frames pick a fish and do nothing with it
+        break;
     }
 }
 

@@ -10,15 +10,16 @@
 #include "settings/AquariumSettings.h"
 #include "tank/TankBounds.h"
 #include "view/PickingBars.h"
+#include "view/ViewCommands.h"
 
 class TankScene {
 public:
     static constexpr int kBubbleEmitters = 3;
 
     // Stands the bubble emitters below the tank and lets their bubbles rise a while, places the
-    // fish, the marker and the picking bars, all inside `tankBounds`. Needs a current rendering
-    // context.
-    void setUpPopulation();
+    // fish, the marker and the picking bars, all inside `tankBounds`; the emitters warm up with
+    // the settings' `bubbleCount`. Needs a current rendering context.
+    void setUpPopulation(int bubbleCount);
     // Readies every food slot: its motion, its geometry, its texture.
     void prepareFood();
 
@@ -35,6 +36,10 @@ public:
     // Drops a pellet just below the picked point (x, y), into the first free slot; with every slot
     // in use, nothing is dropped.
     void dropFood(float pickX, float pickY);
+    // What a mode's `action` does with a place picked at (x, y) (food, the marker), and with the
+    // picked fish `i` (a touch, growing, shrinking); any other action does nothing there.
+    void act(TankAction action, const PickState& place);
+    void act(TankAction action, int i);
     int pelletsInWater() const;
 
     TankBounds tankBounds;  // the swimming volume, from the screen size at set-up
@@ -48,5 +53,4 @@ public:
     FoodPellet food[kFoodSlots];                      // the pellet slots
 
     PickingBars pickingBars;  // what clicks are picked against
-    PickState pickState;      // where the last click went in the tank
 };

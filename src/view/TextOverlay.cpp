@@ -1,7 +1,7 @@
 #include "view/TextOverlay.h"
 
 #include "res/ProductInfo.h"
-#include "view/KeptColour.h"
+#include "view/KeptColor.h"
 
 #include <GL/gl.h>
 
@@ -24,8 +24,8 @@ struct OverlayLine {
 
 // The text is pale over a dark shadow a little down and to the right, so it reads on the bright
 // and the dark parts of any picture alike.
-constexpr float kTextColour[3] = {0.93f, 0.97f, 1.0f};
-constexpr float kShadowColour[3] = {0.02f, 0.05f, 0.10f};
+constexpr float kTextColor[3] = {0.93f, 0.97f, 1.0f};
+constexpr float kShadowColor[3] = {0.02f, 0.05f, 0.10f};
 constexpr float kShadowOffset[3] = {0.07f, -0.07f, -0.05f};
 
 // A hint stands centred above the middle of the tank for a few seconds and fades in its last
@@ -87,7 +87,7 @@ void TextOverlay::draw()
 
     // The text draws with its own state, whatever the passes before it left, and leaves theirs
     // as it was.
-    const KeptColour keptColour;
+    const KeptColor keptColor;
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_LIGHTING);
@@ -119,12 +119,12 @@ void TextOverlay::printLegibly(float x, float y, float z, const char* text, floa
     }
     glPushMatrix();
     glTranslatef(x + kShadowOffset[0], y + kShadowOffset[1], z + kShadowOffset[2]);
-    glColor4f(kShadowColour[0], kShadowColour[1], kShadowColour[2], opacity);
+    glColor4f(kShadowColor[0], kShadowColor[1], kShadowColor[2], opacity);
     print("%s", text);
     glPopMatrix();
     glPushMatrix();
     glTranslatef(x, y, z);
-    glColor4f(kTextColour[0], kTextColour[1], kTextColour[2], opacity);
+    glColor4f(kTextColor[0], kTextColor[1], kTextColor[2], opacity);
     print("%s", text);
     glPopMatrix();
 }

@@ -21,7 +21,6 @@ public:
     // Shows `text` (at most 127 characters) centred above the middle of the tank for 200 frames,
     // fading out over the last 60; a new hint replaces the one showing.
     void showHint(const char* text);
-    bool isHintShown() const { return hintFramesLeft > 0; }
 
     // Formats like printf (at most 255 characters) and draws the text at the current position.
     void print(const char* format, ...);

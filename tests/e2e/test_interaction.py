@@ -168,8 +168,9 @@ class InteractionTest(aquarium.AquariumTestCase):
         shrunk = click_fish_in("shrink")
         screenshot("one-fish-after-shrink")
         # Sizes step by 2 between 2 and 8: a fish grown from 8 stays 8, but every fish that has
-        # grown can shrink. Its area follows its size squared, give or take its turning.
-        self.assertGreaterEqual(grown[1], grown[0] * 0.9, f"grow: {grown}")
+        # grown can shrink. Its area follows its size squared, give or take its turning, which
+        # alone has been seen to take 14 % off it between two screenshots.
+        self.assertGreaterEqual(grown[1], grown[0] * 0.8, f"grow: {grown}")
         self.assertLess(shrunk[1], shrunk[0] * 0.8, f"shrink: {shrunk}")
 
     def test_the_marker_appears_where_clicked(self):

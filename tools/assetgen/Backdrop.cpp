@@ -259,7 +259,7 @@ void paintRidge(Painter& painter, Top top, Colour colour, float depth, int botto
 
 // Rock surface colour at (x, y), `below` pixels under the rock's top edge. The surface is a bumpy
 // height field lit from straight above: faces turned up are bright, faces turned down dark.
-Rgba rockColour(const Noise& noise, float x, float y, float below, float lightScale)
+Rgba rockColor(const Noise& noise, float x, float y, float below, float lightScale)
 {
     auto height = [&](float py) {
         return field(noise, x, py, 7, 3, 0.5f) + 0.35f * field(noise, x + 50, py, 28, 3, 0.5f);
@@ -394,34 +394,34 @@ LimbEnd paintLimb(Painter& painter, const Noise& noise, int id, float x, float y
 
 // A staghorn coral: a bush of round limbs forking upwards from (x, y), paler at the tips.
 void paintStagLimb(Painter& painter, const Noise& noise, int id, float x, float y, float angle, float length,
-                   float radius, int level, Rgba colour, Rgba tipColour, float depth)
+                   float radius, int level, Rgba colour, Rgba tipColor, float depth)
 {
     const float tipRadius = radius * 0.85f;
     const LimbEnd end = paintLimb(painter, noise, id, x, y, angle, length, radius, tipRadius, 0.5f, depth,
                                   [&](float along, float across) {
                                       const float toTip = level == 0 ? smoothstep(0.4f, 1.0f, along) : 0.0f;
                                       // Round limbs lit from above and a little from the front.
-                                      return scaled(mix(colour, tipColour, toTip), 1.1f - 0.4f * across * across);
+                                      return scaled(mix(colour, tipColor, toTip), 1.1f - 0.4f * across * across);
                                   });
     if (level == 0)
         return;
     const float spread = 0.35f + 0.3f * noise.hash(id, 9);
     const float tilt = (noise.hash(id, 10) - 0.5f) * 0.4f;
     paintStagLimb(painter, noise, id * 2 + 1, end.x, end.y, end.angle - spread + tilt, length * 0.85f, tipRadius,
-                  level - 1, colour, tipColour, depth);
+                  level - 1, colour, tipColor, depth);
     paintStagLimb(painter, noise, id * 2 + 2, end.x, end.y, end.angle + spread + tilt, length * 0.8f, tipRadius,
-                  level - 1, colour, tipColour, depth);
+                  level - 1, colour, tipColor, depth);
 }
 
 void paintStaghorn(Painter& painter, const Noise& noise, int id, float x, float y, float size, Rgba colour,
-                   Rgba tipColour, float depth)
+                   Rgba tipColor, float depth)
 {
     const int limbs = 7;
     for (int i = 0; i < limbs; ++i) {
         const float spread = (static_cast<float>(i) / (limbs - 1) - 0.5f) * 2.0f;
         const float angle = spread * 0.95f + (noise.hash(id, i) - 0.5f) * 0.3f;
         paintStagLimb(painter, noise, id * 100 + i, x + spread * size * 0.12f, y, angle,
-                      size * (0.30f - 0.08f * std::fabs(spread)), std::max(1.5f, size * 0.035f), 2, colour, tipColour,
+                      size * (0.30f - 0.08f * std::fabs(spread)), std::max(1.5f, size * 0.035f), 2, colour, tipColor,
                       depth);
     }
 }
@@ -605,7 +605,7 @@ Image paintBackdropAsSeen()
                    return H * (0.57f + 0.06f * field(noise, x, 0, 3, 5) - mound(x / W, 0.30f, 0.12f, 0.05f) -
                                0.19f * std::pow(wall, 0.5f) + wall * 0.03f * field(noise, x + 900, 0, 24, 3));
                },
-               [&](float x, float y, float below) { return rockColour(noise, x, y, below, 1.0f); }, 0.80f,
+               [&](float x, float y, float below) { return rockColor(noise, x, y, below, 1.0f); }, 0.80f,
                static_cast<int>(H * 0.76f));
 
     // Middle reef: nearer, taller here and there, with growth of its own.
@@ -614,7 +614,7 @@ Image paintBackdropAsSeen()
         return H * (0.665f + 0.045f * field(noise, x + 2000, 0, 5, 5) - mound(u, 0.62f, 0.08f, 0.07f) -
                     mound(u, 0.04f, 0.07f, 0.06f));
     };
-    paintRidge(painter, midTop, [&](float x, float y, float below) { return rockColour(noise, x + 4000, y, below, 1.1f); },
+    paintRidge(painter, midTop, [&](float x, float y, float below) { return rockColor(noise, x + 4000, y, below, 1.1f); },
                0.55f, static_cast<int>(H * 0.76f));
     for (int i = 0; i < 12; ++i) {
         const float x = W * (i + noise.hash(i, 50)) / 12.0f;
@@ -640,7 +640,7 @@ Image paintBackdropAsSeen()
                            mound(u, 0.99f, 0.05f, 0.12f);
         return H * (0.95f - rise + 0.045f * field(noise, x + 6000, 0, 10, 5));
     };
-    paintRidge(painter, nearTop, [&](float x, float y, float below) { return rockColour(noise, x + 8000, y, below, 1.2f); },
+    paintRidge(painter, nearTop, [&](float x, float y, float below) { return rockColor(noise, x + 8000, y, below, 1.2f); },
                0.10f);
     paintShafts(painter, noise, 0.2f);
 

@@ -11,7 +11,8 @@ namespace {
 TEST(MainFrame, FrameIsBareAndItsViewFillsIt)
 {
     CWinApp app("BluereefScr");
-    auto* frame = new CMainFrame;
+    SharedSettings shared;
+    auto* frame = new CMainFrame(shared);
     app.m_pMainWnd = frame;
     ASSERT_TRUE(frame->LoadFrame(128, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
     frame->ShowWindow(SW_SHOWMAXIMIZED);

@@ -2,7 +2,7 @@
 #include "environment/BackgroundWall.h"
 
 #include "settings/AquariumSettings.h"
-#include "settings/SettingsStore.h"
+#include "settings/SharedSettings.h"
 #include "support/GlTestContext.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ protected:
 
     std::array<int, 3> drawAndRead(int x, int y)
     {
-        wall.draw(settings, tank);
+        wall.draw(settings, tank, phases);
         glFinish();
         return pixel(x, y);
     }
@@ -49,10 +49,11 @@ protected:
     GlTestContext gl{kSide, kSide};
     TankBounds tank;
     AquariumSettings settings;
+    ColorPhases phases;  // where the wall publishes its wash's phase
     BackgroundWall wall;
 };
 
-TEST_F(BackgroundWallTest, SolidQuadShowsItsColourAndRestoresWhiteAndTexturing)
+TEST_F(BackgroundWallTest, SolidQuadShowsItsColorAndRestoresWhiteAndTexturing)
 {
     settings.backFixed = 1;
     settings.backColor = RGB(10, 200, 30);
@@ -66,12 +67,12 @@ TEST_F(BackgroundWallTest, SolidQuadShowsItsColourAndRestoresWhiteAndTexturing)
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
 
-TEST_F(BackgroundWallTest, GradientRunsFromTheFirstColourAtTheTopToTheSecondAtTheBottom)
+TEST_F(BackgroundWallTest, GradientRunsFromTheFirstColorAtTheTopToTheSecondAtTheBottom)
 {
     settings.backGradient = 1;
     settings.backColor1 = 65280;  // green
     settings.backColor2 = 0;
-    wall.draw(settings, tank);
+    wall.draw(settings, tank, phases);
     glFinish();
     const auto top = pixel(kSide / 2, kSide - 1);
     const auto middle = pixel(kSide / 2, kSide / 2);
@@ -115,7 +116,7 @@ TEST_F(BackgroundWallTest, CyclingWashStartsFromTheSavedPhaseAndHoldsStillWhileL
     settings.lockBack = 0;
     drawAndRead(kSide / 2, 1);
     EXPECT_FLOAT_EQ(wall.phase(), 40.2f) << "unlocking resumes from the same phase";
-    EXPECT_FLOAT_EQ(backColorPhaseShared, 40.2f);
+    EXPECT_FLOAT_EQ(phases.back, 40.2f);
 }
 
 TEST_F(BackgroundWallTest, CyclingPhaseWrapsToZeroAtTenThousand)
@@ -123,9 +124,9 @@ TEST_F(BackgroundWallTest, CyclingPhaseWrapsToZeroAtTenThousand)
     settings.backAutoGradient = 1;
     settings.lockBack = 0;
     settings.lockBackRotation = 9999.9f;
-    wall.draw(settings, tank);
+    wall.draw(settings, tank, phases);
     EXPECT_FLOAT_EQ(wall.phase(), 0.0f);
-    wall.draw(settings, tank);
+    wall.draw(settings, tank, phases);
     EXPECT_FLOAT_EQ(wall.phase(), 0.2f);
 }
 
@@ -138,7 +139,7 @@ TEST_F(BackgroundWallTest, HiddenWallDrawsNothingButLeavesTheSameStateAndPhase)
     settings.backColor = RGB(10, 200, 30);
     glColor3ub(1, 2, 3);
     glDisable(GL_TEXTURE_2D);
-    wall.draw(settings, tank, true);
+    wall.draw(settings, tank, phases, true);
     glFinish();
     EXPECT_EQ(pixel(kSide / 2, kSide / 2), (std::array<int, 3>{51, 102, 153})) << "the clear colour";
     float colour[4];

@@ -32,13 +32,13 @@ std::optional<BmpImage> skin(WORD id)
     return decodePlainBmp(bytes.data(), bytes.size());
 }
 
-struct Colour {
+struct Color {
     double r, g, b;
 };
 
 // The texel OpenGL samples at (s, t) with repeat wrapping (nearest texel): t = 0 is the first row
 // stored in the file.
-Colour texel(const BmpImage& image, double s, double t)
+Color texel(const BmpImage& image, double s, double t)
 {
     const int x = static_cast<int>(std::floor((s - std::floor(s)) * image.width));
     const int y = static_cast<int>(std::floor((t - std::floor(t)) * image.height));
@@ -46,7 +46,7 @@ Colour texel(const BmpImage& image, double s, double t)
     return {p[2] / 255.0, p[1] / 255.0, p[0] / 255.0};
 }
 
-double luminance(Colour c) { return 0.3 * c.r + 0.59 * c.g + 0.11 * c.b; }
+double luminance(Color c) { return 0.3 * c.r + 0.59 * c.g + 0.11 * c.b; }
 
 bool isPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
@@ -82,11 +82,11 @@ TEST(FishSkins, FifteenSkinsAre24BitPicturesThatLoadUnscaled)
 TEST(FishSkins, EveryKindLooksDifferentOnTheMesh)
 {
     const std::vector<const float*> vertices = meshVertices();
-    std::vector<std::vector<Colour>> looks;
+    std::vector<std::vector<Color>> looks;
     for (int k = 0; k < kKinds; ++k) {
         const std::optional<BmpImage> image = skin(kFirstSkin + k);
         ASSERT_TRUE(image.has_value());
-        std::vector<Colour> look;
+        std::vector<Color> look;
         for (const float* v : vertices)
             look.push_back(
                 texel(*image, v[FishBodyMesh::kTexCoord], v[FishBodyMesh::kTexCoord + 1]));

@@ -69,7 +69,8 @@ std::optional<Frame> renderFixedFrame()
     if (!window.CreateEx(0, nullptr, "fixed frame", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
                          nullptr, nullptr))
         return std::nullopt;
-    AquariumView view;
+    SharedSettings shared;
+    AquariumView view(shared);
     if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), &window,
                      AFX_IDW_PANE_FIRST))
         return std::nullopt;

@@ -35,7 +35,7 @@ std::vector<int> rgbaOf(const BmpImage& image, int x, int y)
     return {p[0], p[1], p[2], p[3]};
 }
 
-::testing::AssertionResult sameColour(Bgr actual, Bgr expected)
+::testing::AssertionResult sameColor(Bgr actual, Bgr expected)
 {
     if (actual.b == expected.b && actual.g == expected.g && actual.r == expected.r)
         return ::testing::AssertionSuccess();
@@ -73,7 +73,7 @@ TEST(PlainBmp, TwentyFourBitRowsKeepTheirPadding)
     ASSERT_EQ(image->pixels.size(), 92u * 20);
     for (int y : {0, 7, 19})
         for (int x : {0, 1, 15, 29})
-            EXPECT_TRUE(sameColour(pixelOf(*image, x, y), gradient(x, y))) << x << ", " << y;
+            EXPECT_TRUE(sameColor(pixelOf(*image, x, y), gradient(x, y))) << x << ", " << y;
 }
 
 TEST(PlainBmp, EightBitPixelsAreExpandedThroughThePalette)
@@ -86,11 +86,11 @@ TEST(PlainBmp, EightBitPixelsAreExpandedThroughThePalette)
     EXPECT_EQ(image->rowStride, 92u) << "destination rows padded like 24-bit rows";
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 30; ++x)
-            ASSERT_TRUE(sameColour(pixelOf(*image, x, y), palette[sampleIndex(x, y)]))
+            ASSERT_TRUE(sameColor(pixelOf(*image, x, y), palette[sampleIndex(x, y)]))
                 << x << ", " << y;
 }
 
-TEST(PlainBmp, ColoursUsedZeroMeansAFullPaletteBeforeThePixels)
+TEST(PlainBmp, ColorsUsedZeroMeansAFullPaletteBeforeThePixels)
 {
     const std::vector<Bgr> palette = samplePalette(256);
     const auto index = [](int x, int y) { return static_cast<std::uint8_t>(x * 16 + y * 3); };
@@ -98,16 +98,16 @@ TEST(PlainBmp, ColoursUsedZeroMeansAFullPaletteBeforeThePixels)
     ASSERT_TRUE(image);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 16; ++x)
-            ASSERT_TRUE(sameColour(pixelOf(*image, x, y), palette[index(x, y)])) << x << ", " << y;
+            ASSERT_TRUE(sameColor(pixelOf(*image, x, y), palette[index(x, y)])) << x << ", " << y;
 }
 
-TEST(PlainBmp, IndexBeyondTheUsedColoursIsBlack)
+TEST(PlainBmp, IndexBeyondTheUsedColorsIsBlack)
 {
     const auto index = [](int x, int) { return static_cast<std::uint8_t>(x == 0 ? 1 : 200); };
     const auto image = plain(bmp8(4, 1, samplePalette(2), index).bytes());
     ASSERT_TRUE(image);
-    EXPECT_TRUE(sameColour(pixelOf(*image, 0, 0), samplePalette(2)[1]));
-    EXPECT_TRUE(sameColour(pixelOf(*image, 1, 0), Bgr{0, 0, 0}));
+    EXPECT_TRUE(sameColor(pixelOf(*image, 0, 0), samplePalette(2)[1]));
+    EXPECT_TRUE(sameColor(pixelOf(*image, 1, 0), Bgr{0, 0, 0}));
 }
 
 TEST(PlainBmp, ThirtyTwoBitPixelsAreKeptWithTheirFourthByte)
@@ -127,7 +127,7 @@ TEST(PlainBmp, PixelsStartAfterTheHeaderWhateverThePixelOffsetSays)
     putU32(bytes, kPixelOffsetField, 1000000);
     const auto image = plain(bytes);
     ASSERT_TRUE(image);
-    EXPECT_TRUE(sameColour(pixelOf(*image, 3, 1), gradient(3, 1)));
+    EXPECT_TRUE(sameColor(pixelOf(*image, 3, 1), gradient(3, 1)));
 }
 
 TEST(PlainBmp, OtherBitCountsAndPalettesOfMoreThan256EntriesGiveNoImage)

@@ -7,9 +7,15 @@ namespace {
 
 int starts = 0;
 int stops = 0;
-void countStart() { ++starts; }
+int startedAt = -1;  // the attenuation of the last start
+void countStart(int attenuation)
+{
+    ++starts;
+    startedAt = attenuation;
+}
 void countStop() { ++stops; }
 constexpr TuneSwitch kCountingTune{countStart, countStop};
+constexpr int kAttenuation = 1234;
 
 TEST(BuiltInMusicSupervision, StopsTheTuneOnEveryTickOfOwnMusicAndStartsItOnceAfter)
 {
@@ -17,22 +23,23 @@ TEST(BuiltInMusicSupervision, StopsTheTuneOnEveryTickOfOwnMusicAndStartsItOnceAf
     ownMusicPlaying = true;
     builtInSoundPending = false;
     for (int tick = 0; tick < 3; ++tick)
-        superviseBuiltInMusic(kCountingTune);
+        superviseBuiltInMusic(kAttenuation, kCountingTune);
     EXPECT_EQ(stops, 3);
     EXPECT_EQ(starts, 0);
     EXPECT_TRUE(builtInSoundPending);
 
     ownMusicPlaying = false;
     for (int tick = 0; tick < 3; ++tick)
-        superviseBuiltInMusic(kCountingTune);
+        superviseBuiltInMusic(kAttenuation, kCountingTune);
     EXPECT_EQ(starts, 1) << "started on the first tick without own music, and only then";
+    EXPECT_EQ(startedAt, kAttenuation) << "at the settings' volume";
     EXPECT_EQ(stops, 3);
     EXPECT_FALSE(builtInSoundPending);
 
     ownMusicPlaying = true;
-    superviseBuiltInMusic(kCountingTune);
+    superviseBuiltInMusic(kAttenuation, kCountingTune);
     ownMusicPlaying = false;
-    superviseBuiltInMusic(kCountingTune);
+    superviseBuiltInMusic(kAttenuation, kCountingTune);
     EXPECT_EQ(starts, 2) << "own music that plays and stops again brings the tune back";
     ownMusicPlaying = true;
 }

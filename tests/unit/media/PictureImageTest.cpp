@@ -87,7 +87,7 @@ std::vector<std::uint8_t> claimingSize(Kind kind, std::vector<std::uint8_t> byte
 
 }  // namespace
 
-TEST(DecodePicture, EachKindDecodesWithItsSizeAndColoursBottomRowFirst)
+TEST(DecodePicture, EachKindDecodesWithItsSizeAndColorsBottomRowFirst)
 {
     struct Case {
         const char* name;

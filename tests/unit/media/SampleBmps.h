@@ -20,7 +20,7 @@ constexpr std::size_t kWidthField = 18;
 constexpr std::size_t kHeightField = 22;
 constexpr std::size_t kBitCountField = 28;
 constexpr std::size_t kImageSizeField = 34;
-constexpr std::size_t kColoursUsedField = 46;
+constexpr std::size_t kColorsUsedField = 46;
 constexpr std::size_t kHeadersSize = 54;
 
 struct Bgr {
@@ -71,7 +71,7 @@ struct BmpFile {
                imageSize ? *imageSize : static_cast<std::uint32_t>(pixels.size()));
         putU32(out, 38, 2835);
         putU32(out, 42, 2835);
-        putU32(out, kColoursUsedField, coloursUsed);
+        putU32(out, kColorsUsedField, coloursUsed);
         out.insert(out.end(), palette.begin(), palette.end());
         out.insert(out.end(), pixels.begin(), pixels.end());
         return out;
@@ -148,11 +148,11 @@ inline Bgr gradient(int x, int y)
 }
 
 // Left half one colour, right half another: shows sheared or mirrored rows after scaling.
-constexpr Bgr kLeftColour{30, 100, 200};
-constexpr Bgr kRightColour{220, 60, 10};
+constexpr Bgr kLeftColor{30, 100, 200};
+constexpr Bgr kRightColor{220, 60, 10};
 inline Bgr halves(int width, int x)
 {
-    return x < width / 2 ? kLeftColour : kRightColour;
+    return x < width / 2 ? kLeftColor : kRightColor;
 }
 
 // The 16-colour palette of the 8-bit samples.
@@ -246,7 +246,7 @@ inline std::vector<NamedBytes> malformedSamples()
     }
     {
         std::vector<std::uint8_t> bytes = bmp8(64, 64, samplePalette(), sampleIndex).bytes();
-        putU32(bytes, kColoursUsedField, 100000);
+        putU32(bytes, kColorsUsedField, 100000);
         samples.emplace_back("pal8_colours_used_100000", bytes);
     }
     {

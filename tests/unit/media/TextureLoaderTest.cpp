@@ -81,9 +81,9 @@ GLint levelParameter(GLenum name, GLint level = 0)
                                           int rightAlpha = 255)
 {
     for (int y = 0; y < level.height; ++y) {
-        if (auto left = texelIs(level, level.width / 4, y, kLeftColour, leftAlpha, 1); !left)
+        if (auto left = texelIs(level, level.width / 4, y, kLeftColor, leftAlpha, 1); !left)
             return left;
-        if (auto right = texelIs(level, level.width * 3 / 4, y, kRightColour, rightAlpha, 1); !right)
+        if (auto right = texelIs(level, level.width * 3 / 4, y, kRightColor, rightAlpha, 1); !right)
             return right;
     }
     return ::testing::AssertionSuccess();

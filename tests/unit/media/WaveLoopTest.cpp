@@ -126,8 +126,7 @@ TEST(BuiltInTune, PlaysFromMemoryAndFollowsTheVolumeAtOnce)
     ::DeleteFileA(("Z:" + std::string(capture)).c_str());
     const size_t before = 0;
 
-    theSettings.volume = 0;
-    startBuiltInMusic();
+    startBuiltInMusic(0);
     const std::string directory = settingsPath();
     WIN32_FIND_DATAA found;
     const HANDLE left = ::FindFirstFileA((directory + "Music.*").c_str(), &found);

@@ -1,5 +1,6 @@
 // The two operations through which the settings dialog and the fish dialog change the record.
 #include "settings/SettingsStore.h"
+#include "settings/SharedSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -84,29 +85,21 @@ TEST(ApplyFishCounts, HoldsEachCountTo0Through50)
         EXPECT_EQ(record.fishCount[kind], expected[kind]) << "kind " << kind;
 }
 
-// The process-wide functions act on theSettings; restored afterwards for the other tests.
-class ProcessRecord : public ::testing::Test {
-protected:
-    void SetUp() override { saved = theSettings; }
-    void TearDown() override { theSettings = saved; }
-    AquariumSettings saved{};
-};
-
-TEST_F(ProcessRecord, ApplyFunctionsChangeTheProcessRecord)
+TEST(SharedSettingsApply, ApplyOperationsChangeTheSharedRecord)
 {
-    theSettings = AquariumSettings{};
+    SharedSettings shared;
     AquariumSettings fromDialog{};
     fromDialog.volume = 1234;
     fromDialog.fishCount[4] = 9;
-    applyDialogSettings(fromDialog);
-    EXPECT_EQ(theSettings.volume, 1234);
-    EXPECT_EQ(theSettings.fishCount[4], 0);
+    shared.applyDialogSettings(fromDialog);
+    EXPECT_EQ(shared.settings.volume, 1234);
+    EXPECT_EQ(shared.settings.fishCount[4], 0);
 
     int counts[kFishKinds] = {};
     counts[4] = 60;
-    applyFishCounts(counts);
-    EXPECT_EQ(theSettings.fishCount[4], 50);
-    EXPECT_EQ(theSettings.volume, 1234);
+    shared.applyFishCounts(counts);
+    EXPECT_EQ(shared.settings.fishCount[4], 50);
+    EXPECT_EQ(shared.settings.volume, 1234);
 }
 
 }  // namespace

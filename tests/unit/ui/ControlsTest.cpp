@@ -132,7 +132,7 @@ TEST_F(ControlsTest, CheckBoxLightsUpUnderThePointerButNotWhenDraggedOnto)
     EXPECT_FALSE(box.isHovered());
 }
 
-TEST_F(ControlsTest, CheckBoxDrawsItsIndicatorInTheColourOfItsState)
+TEST_F(ControlsTest, CheckBoxDrawsItsIndicatorInTheColorOfItsState)
 {
     IconCheckBox box;
     ASSERT_TRUE(box.SubclassWindow(child("BUTTON", "", BS_AUTOCHECKBOX)));
@@ -180,7 +180,7 @@ TEST_F(ControlsTest, IconButtonShowsItsBorderOnlyWhileHovered)
     ::ReleaseCapture();
 }
 
-TEST_F(ControlsTest, SwatchShowsItsColourInAWhiteFrame)
+TEST_F(ControlsTest, SwatchShowsItsColorInAWhiteFrame)
 {
     ColorSwatchButton swatch;
     ASSERT_TRUE(swatch.SubclassWindow(child("BUTTON", "", BS_OWNERDRAW)));
@@ -294,13 +294,13 @@ TEST_F(ControlsTest, LinkOpensTheAddressWithItsOwnHandlerFirstAndAlwaysQuoted)
     RecordingOpener opener;
     HyperlinkStatic link(opener);
     ASSERT_TRUE(link.SubclassWindow(child("STATIC", "http://www.example.org/bluereef/", 0)));
-    EXPECT_EQ(link.textColour(), link.linkColor);
+    EXPECT_EQ(link.textColor(), link.linkColor);
 
     opener.addressResult = 42;
     EXPECT_EQ(link.open(), 42);
     EXPECT_EQ(opener.calls, (std::vector<std::string>{"address http://www.example.org/bluereef/"}));
     EXPECT_TRUE(link.isVisited());
-    EXPECT_EQ(link.textColour(), link.visitedColor);
+    EXPECT_EQ(link.textColor(), link.visitedColor);
 
     opener.calls.clear();
     opener.addressResult = 2;

@@ -5,7 +5,6 @@
 #include "SettingsFileFixture.h"
 #include "res/resource.h"
 #include "support/TestDirectory.h"
-#include "ui/CursorHideCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +104,7 @@ protected:
         EXPECT_TRUE(dialog.PreTranslateMessage(&msg)) << "the dialog takes " << key;
     }
 
-    FishSettingsDialog dialog;
+    FishSettingsDialog dialog{shared, cursor};
 };
 
 TEST_F(FishDialogTest, WithoutAFileEveryCountIsZeroAndTheLabelShowsTheLiveTotal)
@@ -134,12 +133,12 @@ TEST_F(FishDialogTest, KeysAndClicksChangeTheCountsAndEveryTickHandsThemToTheTan
     EXPECT_EQ(dialog.fishCounts()[7], 1);
     EXPECT_EQ(totalLabel(), "Total: 1/50");
 
-    cursorHideCounter = 57;
+    cursor.hideNow();
     dialog.SendMessage(WM_TIMER, 1);
     EXPECT_EQ(ini.readText(kSection, "Fish7"), "1");
     EXPECT_EQ(ini.readText(kSection, "Fish3"), "0");
-    EXPECT_EQ(theSettings.fishCount[7], 1) << "the tank follows the dialog";
-    EXPECT_EQ(cursorHideCounter, 0) << "the pointer stays shown over the dialog";
+    EXPECT_EQ(shared.settings.fishCount[7], 1) << "the tank follows the dialog";
+    EXPECT_FALSE(cursor.countFrame()) << "the pointer stays shown over the dialog";
 
     clickAt(520, 10);
     EXPECT_EQ(dialog.selection(), -1) << "right of the grid";

@@ -62,7 +62,7 @@ protected:
     }
 
     TestDirectory directory;
-    CustomMusicDialog dialog;
+    CustomMusicDialog dialog{cursor};
 };
 
 const int kEditingButtons[] = {IDC_MUSIC_ADD, IDC_MUSIC_REMOVE, IDC_MUSIC_REMOVE_ALL,

@@ -117,7 +117,7 @@ protected:
             ::DispatchMessageA(&posted);
     }
 
-    AquariumSettingsDialog dialog;
+    AquariumSettingsDialog dialog{shared, cursor};
 };
 
 TEST_F(SettingsDialogTest, AnEmptyFileOpensAtZeroWithBothGroupsCyclingAndTheFirstTickWritesAll)
@@ -136,7 +136,7 @@ TEST_F(SettingsDialogTest, AnEmptyFileOpensAtZeroWithBothGroupsCyclingAndTheFirs
         EXPECT_FALSE(ini.readText(kSection, key).empty()) << key << " is written";
     EXPECT_EQ(ini.readText(kSection, "FRONT AUTOJIANBIAN"), "1");
     EXPECT_EQ(ini.readText(kSection, "FRONTCOLOR"), "0");
-    EXPECT_EQ(theSettings.frontAutoGradient, 1) << "the tank has the dialog's values";
+    EXPECT_EQ(shared.settings.frontAutoGradient, 1) << "the tank has the dialog's values";
 }
 
 TEST_F(SettingsDialogTest, AModeBoxSelectsItselfAndClearsTheRestOfItsGroup)
@@ -156,7 +156,7 @@ TEST_F(SettingsDialogTest, AModeBoxSelectsItselfAndClearsTheRestOfItsGroup)
     EXPECT_EQ(ini.readText(kSection, "FRONT GUDING"), "0");
     EXPECT_EQ(ini.readText(kSection, "FRONT AUTOJIANBIAN"), "1");
     EXPECT_EQ(ini.readText(kSection, "CHECK LOCKFORE"), "1");
-    EXPECT_EQ(theSettings.lockFore, 1);
+    EXPECT_EQ(shared.settings.lockFore, 1);
 }
 
 TEST_F(SettingsDialogTest, TheSlidersReachTheTankOnTheNextTick)
@@ -167,9 +167,9 @@ TEST_F(SettingsDialogTest, TheSlidersReachTheTankOnTheNextTick)
     drag(IDC_BUBBLES, 10, WM_VSCROLL);
     tick();
     EXPECT_EQ(ini.readText(kSection, "FOGNONGDU"), "20");
-    EXPECT_EQ(theSettings.fogDensity, 20);
-    EXPECT_EQ(theSettings.lightIntensity, 35);
-    EXPECT_EQ(theSettings.bubbleCount, 10);
+    EXPECT_EQ(shared.settings.fogDensity, 20);
+    EXPECT_EQ(shared.settings.lightIntensity, 35);
+    EXPECT_EQ(shared.settings.bubbleCount, 10);
 }
 
 TEST_F(SettingsDialogTest, ByHandTheViewsSlidersMoveTheEyeAutomaticallyTheyFollowIt)
@@ -178,14 +178,14 @@ TEST_F(SettingsDialogTest, ByHandTheViewsSlidersMoveTheEyeAutomaticallyTheyFollo
     open();
     drag(IDC_VIEWS_LEFT_RIGHT, 6000, WM_HSCROLL);
     drag(IDC_VIEWS_NEAR_FAR, 500, WM_HSCROLL);
-    EXPECT_EQ(theViewsPosition.viewsLeftRightNow, 6000);
-    EXPECT_EQ(theViewsPosition.viewsNearFarNow, 500);
+    EXPECT_EQ(shared.views.viewsLeftRightNow, 6000);
+    EXPECT_EQ(shared.views.viewsNearFarNow, 500);
 
     ::SendMessageA(::GetDlgItem(dialog.m_hWnd, IDC_AUTO_VIEWS), BM_SETCHECK, BST_CHECKED, 0);
     tick();
-    theViewsPosition = {1234, 567};  // where the drift has taken the eye
+    shared.views = {1234, 567};  // where the drift has taken the eye
     drag(IDC_VIEWS_LEFT_RIGHT, 100, WM_HSCROLL);
-    EXPECT_EQ(theViewsPosition.viewsLeftRightNow, 1234) << "a drag does not stop the drift";
+    EXPECT_EQ(shared.views.viewsLeftRightNow, 1234) << "a drag does not stop the drift";
     tick();
     EXPECT_EQ(sliderPosition(IDC_VIEWS_LEFT_RIGHT), 1234) << "the sliders show the drift";
     EXPECT_EQ(sliderPosition(IDC_VIEWS_NEAR_FAR), 567);

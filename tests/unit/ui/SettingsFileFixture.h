@@ -4,6 +4,8 @@
 
 #include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
+#include "settings/SharedSettings.h"
+#include "ui/CursorHideCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +22,19 @@ protected:
         saved.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         in.close();
         ::DeleteFileA(settingsIniPath().c_str());
-        savedSettings = theSettings;
-        savedViews = theViewsPosition;
     }
     void TearDown() override
     {
         ::DeleteFileA(settingsIniPath().c_str());
         if (hadFile)
             std::ofstream(settingsIniPath(), std::ios::binary) << saved;
-        theSettings = savedSettings;
-        theViewsPosition = savedViews;
     }
 
     IniFile ini{settingsIniPath()};
+    SharedSettings shared;     // what the dialogs hand the tank
+    CursorHideCounter cursor;  // the view's pointer countdown, which the dialogs reset
 
 private:
     bool hadFile = false;
     std::string saved;
-    AquariumSettings savedSettings{};
-    ViewsPosition savedViews{};
 };

@@ -44,7 +44,7 @@ GLint glInteger(GLenum name)
 
 using Rgba = std::array<float, 4>;
 
-TEST_F(FrameTest, SetUpLeavesTheFixedStateWithABlackClearColour)
+TEST_F(FrameTest, SetUpLeavesTheFixedStateWithABlackClearColor)
 {
     EXPECT_EQ(glFloats(GL_COLOR_CLEAR_VALUE), (Rgba{0, 0, 0, 0.5f}));
     EXPECT_FLOAT_EQ(glFloats(GL_DEPTH_CLEAR_VALUE)[0], 1.0f);
@@ -68,7 +68,7 @@ TEST_F(FrameTest, SetUpLeavesTheFixedStateWithABlackClearColour)
 }
 
 // The average colour of what the last frame showed in the view's window.
-Rgba shownColour(AquariumView& view)
+Rgba shownColor(AquariumView& view)
 {
     RECT client{};
     view.GetClientRect(&client);
@@ -110,52 +110,52 @@ TEST_F(FrameTest, ACoveringBackdropLeavesNothingOfWhatTheBuffersHeldBefore)
 TEST_F(FrameTest, FogFollowsItsSettingFromTheFirstFrameOnAndNeverTurnsTheTankWhite)
 {
     hideOverlay();
-    theSettings.fogDensity = 0;
+    shared.settings.fogDensity = 0;
     view.renderFrame();
-    const Rgba clear = shownColour(view);
+    const Rgba clear = shownColor(view);
     EXPECT_GT(clear[0] + clear[1] + clear[2], 0.2f) << "the frame read back is a picture";
     EXPECT_LT(clear[0] + clear[1] + clear[2], 1.5f) << "the first frame is the tank, not white";
 
-    theSettings.fogDensity = kFogDensityMax;
+    shared.settings.fogDensity = kFogDensityMax;
     view.renderFrame();
     EXPECT_EQ(glInteger(GL_FOG_MODE), GL_EXP2);
     EXPECT_FLOAT_EQ(glFloats(GL_FOG_DENSITY)[0], fogDensityFor(kFogDensityMax));
-    const Rgb haze = fogColourFor(lightColour(theSettings, 0));
-    const Rgba fogColour = glFloats(GL_FOG_COLOR);
+    const Rgb haze = fogColorFor(lightColor(shared.settings, 0));
+    const Rgba fogColor = glFloats(GL_FOG_COLOR);
     for (int c = 0; c < 3; ++c)
-        EXPECT_NEAR(fogColour[c], haze[c], 1e-6) << "channel " << c;
-    const Rgba hazy = shownColour(view);
+        EXPECT_NEAR(fogColor[c], haze[c], 1e-6) << "channel " << c;
+    const Rgba hazy = shownColor(view);
     EXPECT_LT(hazy[0] + hazy[1] + hazy[2], 1.5f);
     // The haze draws the picture toward the water's colour: less of the reef's contrast, more of
     // the water's blue-green than red.
     EXPECT_GT(hazy[2] - hazy[0], clear[2] - clear[0]);
 }
 
-TEST_F(FrameTest, TheLightTakesTheColourOfTheColourGroupAndItsPhaseIsShared)
+TEST_F(FrameTest, TheLightTakesTheColorOfTheColorGroupAndItsPhaseIsShared)
 {
-    theSettings.lightIntensity = 0;
-    theSettings.frontFixed = 1;
-    theSettings.frontAutoGradient = 0;
-    theSettings.frontColor = 0x00FF80;  // a spring green: red 128, green 255, blue 0
+    shared.settings.lightIntensity = 0;
+    shared.settings.frontFixed = 1;
+    shared.settings.frontAutoGradient = 0;
+    shared.settings.frontColor = 0x00FF80;  // a spring green: red 128, green 255, blue 0
     view.renderFrame();
     const Rgba green{128 / 255.0f, 1, 0, 1};
     EXPECT_EQ(lightValues(GL_AMBIENT), green);
     EXPECT_EQ(lightValues(GL_DIFFUSE), green);
 
-    theSettings.frontFixed = 0;
-    theSettings.frontAutoGradient = 1;
-    theSettings.lockFore = 0;
+    shared.settings.frontFixed = 0;
+    shared.settings.frontAutoGradient = 1;
+    shared.settings.lockFore = 0;
     view.renderFrame();
-    const float phase = frontColorPhase;
+    const float phase = shared.phases.front;
     view.renderFrame();
-    EXPECT_FLOAT_EQ(frontColorPhase, std::fmod(phase + 1, kLightColourPeriod))
+    EXPECT_FLOAT_EQ(shared.phases.front, std::fmod(phase + 1, kLightColorPeriod))
         << "each frame moves the cycle on and tells the settings dialog where it is";
-    theSettings.lockFore = 1;
-    frontColorPhase = -1;
+    shared.settings.lockFore = 1;
+    shared.phases.front = -1;
     view.renderFrame();
     view.renderFrame();
-    EXPECT_EQ(frontColorPhase, -1) << "locked, the light keeps its colour";
-    const Rgb held = lightTint(theSettings, std::fmod(phase + 1, kLightColourPeriod));
+    EXPECT_EQ(shared.phases.front, -1) << "locked, the light keeps its colour";
+    const Rgb held = lightTint(shared.settings, std::fmod(phase + 1, kLightColorPeriod));
     EXPECT_NEAR(lightValues(GL_DIFFUSE)[0], held[0], 1e-6);
 }
 
@@ -200,7 +200,7 @@ TEST_F(FrameTest, BubbleEmittersStandBelowAndBehindTheTankAfterWarmingUp)
         EXPECT_EQ(scene.bubbleEmitters[e].capacity(), 110);
         // The warm-up draws as many bubbles as the setting asks for.
         EXPECT_EQ(scene.bubbleEmitters[e].activeCount(),
-                  kBubbleSettingMax - theSettings.bubbleCount);
+                  kBubbleSettingMax - shared.settings.bubbleCount);
     }
 }
 
@@ -211,7 +211,7 @@ TEST_F(FrameTest, LightFollowsTheLightIntensitySetting)
         float level;
     } cases[] = {{0, 1.0f}, {30, 0.7f}, {100, 0.0f}};
     for (const auto& c : cases) {
-        theSettings.lightIntensity = c.intensity;
+        shared.settings.lightIntensity = c.intensity;
         view.renderFrame();
         const Rgba expected{c.level, c.level, c.level, 1};
         EXPECT_EQ(lightValues(GL_AMBIENT), expected) << "intensity " << c.intensity;
@@ -254,10 +254,10 @@ double eyeDistance(float windowZ)
 Pass classify(const FeedbackPrimitive& primitive)
 {
     const FeedbackVertex& v = primitive.vertices.front();
-    const bool foodColour = std::fabs(v.red - 243 / 255.0f) < 1e-3f &&
+    const bool foodColor = std::fabs(v.red - 243 / 255.0f) < 1e-3f &&
                             std::fabs(v.green - 225 / 255.0f) < 1e-3f &&
                             std::fabs(v.blue - 159 / 255.0f) < 1e-3f;
-    if (foodColour)
+    if (foodColor)
         return Pass::Food;
     const double distance = eyeDistance(v.z);
     if (std::fabs(distance - 143) < 1)  // the wall stands at z = -150
@@ -286,20 +286,20 @@ std::vector<std::string> passesOfOneFrame(AquariumView& view)
 TEST_F(FrameTest, PassesDrawACoveringBackdropOrTheWallFirstThenFishBubblesAndLastTheFoodUnlit)
 {
     hideOverlay();
-    theSettings.backFixed = 1;
-    theSettings.backgroundMode = 0;
-    theSettings.bubbleCount = 0;
+    shared.settings.backFixed = 1;
+    shared.settings.backgroundMode = 0;
+    shared.settings.bubbleCount = 0;
     // In the dark, lit food would keep only a fifth of its colour.
-    theSettings.lightIntensity = 100;
+    shared.settings.lightIntensity = 100;
     view.renderFrame();
     view.tankScene().dropFood(-20.0f, 24.0f);  // in sight, but above every fish: none can eat it
 
     // Where the backdrop covers the whole screen, as it does here, it comes first, in place of
     // the wall and of clearing the screen; without the backdrop the wall comes first.
-    theSettings.showTerra = 1;
+    shared.settings.showTerra = 1;
     EXPECT_EQ(passesOfOneFrame(view),
               (std::vector<std::string>{"backdrop", "fish", "bubbles", "food"}));
-    theSettings.showTerra = 0;
+    shared.settings.showTerra = 0;
     EXPECT_EQ(passesOfOneFrame(view),
               (std::vector<std::string>{"wall", "fish", "bubbles", "food"}));
 }
@@ -312,8 +312,8 @@ TEST_F(FrameTest, BackdropIsDrawnOnlyInBackgroundModeZeroWithTheTerrainShown)
         bool drawn;
     } cases[] = {{0, 1, true}, {1, 1, false}, {2, 1, false}, {0, 0, false}};
     for (const auto& c : cases) {
-        theSettings.backgroundMode = c.backgroundMode;
-        theSettings.showTerra = c.showTerra;
+        shared.settings.backgroundMode = c.backgroundMode;
+        shared.settings.showTerra = c.showTerra;
         const std::vector<std::string> passes = passesOfOneFrame(view);
         const bool drawn = std::find(passes.begin(), passes.end(), "backdrop") != passes.end();
         EXPECT_EQ(drawn, c.drawn) << "mode " << c.backgroundMode << ", terrain " << c.showTerra;

@@ -44,7 +44,11 @@ protected:
         view.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         view.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
-    const PickState& pick() { return view.tankScene().pickState; }
+    // Where a click at (x, y) lands in the tank, picked with the last frame's camera.
+    PickState pickAt(int x, int y)
+    {
+        return pickPosition(view.tankScene().pickingBars, view.tankScene().tankBounds, {x, y});
+    }
 };
 
 TEST_F(PickingTest, ReleasingTheButtonConsumesTheClickOnlyInTheModesThatSaySo)
@@ -102,17 +106,16 @@ TEST_F(PickingTest, AClickIsPickedAtThePointOfTheTankUnderIt)
         clickAt(p.x, p.y);
         view.renderFrame();
         SCOPED_TRACE(std::to_string(p.x) + ", " + std::to_string(p.y));
-        ASSERT_TRUE(pick().pickHasX && pick().pickHasY);
         // The bars are about a unit apart and a unit wide: the middle of those under the click
         // lies within half a unit of it.
-        EXPECT_NEAR(pick().pickX, worldX(p.x), 0.6);
-        EXPECT_NEAR(pick().pickY, worldY(p.y), 0.6);
+        EXPECT_NEAR(pickAt(p.x, p.y).pickX, worldX(p.x), 0.6);
+        EXPECT_NEAR(pickAt(p.x, p.y).pickY, worldY(p.y), 0.6);
     }
 }
 
 TEST_F(PickingTest, WithTheEyeMovedByTheViewsAClickIsStillPickedUnderIt)
 {
-    theViewsPosition = {kViewsLeftRightMax, kViewsNearFarMax};
+    shared.views = {kViewsLeftRightMax, kViewsNearFarMax};
     view.renderFrame();
     const SceneCamera& camera = view.frameRenderer().camera;
     ASSERT_GT(camera.eyeX(), 1.0) << "the eye has moved right";
@@ -128,9 +131,8 @@ TEST_F(PickingTest, WithTheEyeMovedByTheViewsAClickIsStillPickedUnderIt)
         clickAt(p.x, p.y);
         view.renderFrame();
         SCOPED_TRACE(std::to_string(p.x) + ", " + std::to_string(p.y));
-        ASSERT_TRUE(pick().pickHasX && pick().pickHasY);
-        EXPECT_NEAR(pick().pickX, camera.eyeX() + (p.x - 512) * unitsPerPixel, 0.6);
-        EXPECT_NEAR(pick().pickY, (384 - p.y) * unitsPerPixel, 0.6);
+        EXPECT_NEAR(pickAt(p.x, p.y).pickX, camera.eyeX() + (p.x - 512) * unitsPerPixel, 0.6);
+        EXPECT_NEAR(pickAt(p.x, p.y).pickY, (384 - p.y) * unitsPerPixel, 0.6);
     }
 }
 
@@ -166,7 +168,6 @@ TEST_F(PickingTest, WithEveryFoodSlotBusyAClickDropsNothingAndIsNotKept)
     clickAt(400, 300);
     view.renderFrame();
     EXPECT_EQ(scene.pelletsInWater(), kFoodSlots);
-    EXPECT_FALSE(pick().pickHasX || pick().pickHasY) << "the pick is used up";
     scene.food[7].eat();
     view.renderFrame();  // the eaten pellet's slot frees
     EXPECT_EQ(scene.pelletsInWater(), kFoodSlots - 1) << "no pellet comes of the old click";
@@ -174,9 +175,9 @@ TEST_F(PickingTest, WithEveryFoodSlotBusyAClickDropsNothingAndIsNotKept)
 
 TEST_F(PickingTest, TheFirstFishUnderAClickGrowsOrShrinksWithinTwoToEight)
 {
-    theSettings.fishCount[0] = 2;
+    shared.settings.fishCount[0] = 2;
     for (int kind = 1; kind < kFishKinds; ++kind)
-        theSettings.fishCount[kind] = 0;
+        shared.settings.fishCount[kind] = 0;
     TankScene& scene = view.tankScene();
     const struct {
         int mode, before, after;
@@ -199,9 +200,9 @@ TEST_F(PickingTest, TheFirstFishUnderAClickGrowsOrShrinksWithinTwoToEight)
 
 TEST_F(PickingTest, ATouchedFishInTheRearBandTurnsAQuarterAndKeepsItsSpeed)
 {
-    theSettings.fishCount[0] = 1;
+    shared.settings.fishCount[0] = 1;
     for (int kind = 1; kind < kFishKinds; ++kind)
-        theSettings.fishCount[kind] = 0;
+        shared.settings.fishCount[kind] = 0;
     Fish& fish = view.tankScene().fish[0];
     fish.x = fish.y = 0;
     fish.z = -70;
@@ -237,11 +238,10 @@ TEST(PositionPick, AClickBeyondTheBarsIsHeldToTheTank)
     const TankBounds narrow{-10, 10, 10, -10, -50, 0};
     PickingBars bars;
     bars.place(narrow);
-    PickState pick;
-    pickPosition(bars, narrow, {10, 384}, pick);  // far left, at mid-height
+    PickState pick = pickPosition(bars, narrow, {10, 384});  // far left, at mid-height
     EXPECT_FLOAT_EQ(pick.pickX, -10);
     EXPECT_NEAR(pick.pickY, 0, 0.6);
-    pickPosition(bars, narrow, {600, 10}, pick);  // at the top
+    pick = pickPosition(bars, narrow, {600, 10});  // at the top
     EXPECT_NEAR(pick.pickX, worldX(600), 0.6);
     EXPECT_FLOAT_EQ(pick.pickY, 10);
 }

@@ -25,7 +25,7 @@ void expectRgb(const Rgb& actual, const Rgb& expected)
         EXPECT_NEAR(actual[c], expected[c], 1e-5) << "channel " << c;
 }
 
-TEST(LightTint, EachModeOfTheColourGroupTintsTheLightAsItsLabelSays)
+TEST(LightTint, EachModeOfTheColorGroupTintsTheLightAsItsLabelSays)
 {
     expectRgb(lightTint(lightSettings(&AquariumSettings::frontFixed), 900),
               {1.0f, 128 / 255.0f, 0.0f});
@@ -33,22 +33,22 @@ TEST(LightTint, EachModeOfTheColourGroupTintsTheLightAsItsLabelSays)
 
     const AquariumSettings sway = lightSettings(&AquariumSettings::frontGradient);
     expectRgb(lightTint(sway, 0), {1, 0, 0});
-    expectRgb(lightTint(sway, kLightColourPeriod / 2), {0, 0, 1});
-    expectRgb(lightTint(sway, kLightColourPeriod / 4), {0.5f, 0, 0.5f});
+    expectRgb(lightTint(sway, kLightColorPeriod / 2), {0, 0, 1});
+    expectRgb(lightTint(sway, kLightColorPeriod / 4), {0.5f, 0, 0.5f});
 
     // The cycle stays soft and bright, and comes round to where it began.
     const AquariumSettings cycle = lightSettings(&AquariumSettings::frontAutoGradient);
-    for (float phase = 0; phase < kLightColourPeriod; phase += 97) {
+    for (float phase = 0; phase < kLightColorPeriod; phase += 97) {
         const Rgb tint = lightTint(cycle, phase);
         for (float channel : tint) {
             EXPECT_GE(channel, 0.4f - 1e-5f);
             EXPECT_LE(channel, 1.0f + 1e-5f);
         }
     }
-    expectRgb(lightTint(cycle, kLightColourPeriod), lightTint(cycle, 0));
+    expectRgb(lightTint(cycle, kLightColorPeriod), lightTint(cycle, 0));
     // A third of the way round, each channel has what the next one had: the hue has turned.
     const Rgb start = lightTint(cycle, 0);
-    const Rgb third = lightTint(cycle, kLightColourPeriod / 3);
+    const Rgb third = lightTint(cycle, kLightColorPeriod / 3);
     expectRgb(third, {start[1], start[2], start[0]});
 }
 
@@ -56,7 +56,7 @@ TEST(LightTint, ThePhaseMovesAFrameAtATimeAndWrapsAndStandsStillWhileLocked)
 {
     AquariumSettings settings = lightSettings(&AquariumSettings::frontAutoGradient);
     EXPECT_FLOAT_EQ(nextLightPhase(settings, 10), 11);
-    EXPECT_FLOAT_EQ(nextLightPhase(settings, kLightColourPeriod - 1), 0);
+    EXPECT_FLOAT_EQ(nextLightPhase(settings, kLightColorPeriod - 1), 0);
     settings.lockFore = 1;
     EXPECT_FLOAT_EQ(nextLightPhase(settings, 10), 10);
 }
@@ -65,11 +65,11 @@ TEST(LightTint, TheIntensitySettingDimsTheTint)
 {
     AquariumSettings settings = lightSettings(&AquariumSettings::frontFixed);
     settings.lightIntensity = 0;
-    expectRgb(lightColour(settings, 0), {1.0f, 128 / 255.0f, 0});
+    expectRgb(lightColor(settings, 0), {1.0f, 128 / 255.0f, 0});
     settings.lightIntensity = 75;
-    expectRgb(lightColour(settings, 0), {0.25f, 0.25f * 128 / 255.0f, 0});
+    expectRgb(lightColor(settings, 0), {0.25f, 0.25f * 128 / 255.0f, 0});
     settings.lightIntensity = kLightIntensityMax;
-    expectRgb(lightColour(settings, 0), {0, 0, 0});
+    expectRgb(lightColor(settings, 0), {0, 0, 0});
 }
 
 TEST(WaterFog, ClearAtZeroAndAHazeThatStillShowsTheBackdropAtTheTop)
@@ -88,10 +88,10 @@ TEST(WaterFog, ClearAtZeroAndAHazeThatStillShowsTheBackdropAtTheTop)
     for (int setting = 1; setting <= kFogDensityMax; ++setting)
         EXPECT_GT(fogDensityFor(setting), fogDensityFor(setting - 1));
 
-    const Rgb haze = fogColourFor({1, 1, 1});
+    const Rgb haze = fogColorFor({1, 1, 1});
     EXPECT_GT(haze[2], haze[0]) << "the water's own blue-green";
     EXPECT_GT(haze[1], haze[0]);
-    expectRgb(fogColourFor({0, 0, 0}), {0, 0, 0});
+    expectRgb(fogColorFor({0, 0, 0}), {0, 0, 0});
 }
 
 }  // namespace

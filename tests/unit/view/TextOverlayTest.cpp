@@ -125,7 +125,7 @@ TEST_F(TextOverlayTest, PrinterIgnoresANullFormatAndCutsLongTextSafely)
     EXPECT_GT(advanceOf(std::string(255, 'I')), advanceOf(std::string(254, 'I')));
 }
 
-TEST_F(TextOverlayTest, TextIsPaleOverADarkShadowAndLeavesColourAndMaterialAsTheyWere)
+TEST_F(TextOverlayTest, TextIsPaleOverADarkShadowAndLeavesColorAndMaterialAsTheyWere)
 {
     glEnable(GL_COLOR_MATERIAL);
     glEnable(GL_TEXTURE_2D);

@@ -27,17 +27,13 @@ protected:
         ::ValidateRect(view.m_hWnd, nullptr);
         pumpMessages();
         framesBefore = view.fishRampCount();
-        loadedSettings = theSettings;
-        loadedViews = theViewsPosition;
         // The eye stays at home unless a test moves it.
-        theSettings.autoViews = 0;
-        theViewsPosition = {kViewsLeftRightMax / 2, 0};
+        shared.settings.autoViews = 0;
+        shared.views = {kViewsLeftRightMax / 2, 0};
     }
     void TearDown() override
     {
         parent.DestroyWindow();
-        theSettings = loadedSettings;
-        theViewsPosition = loadedViews;
     }
 
     // The media dialogs' timers stop too: their ticks would cut a test's run of frames short, and
@@ -65,8 +61,7 @@ protected:
     }
 
     CWnd parent;
-    AquariumView view;
+    SharedSettings shared;
+    AquariumView view{shared};
     int framesBefore = 0;
-    AquariumSettings loadedSettings{};
-    ViewsPosition loadedViews{};
 };

@@ -3,7 +3,6 @@
 
 #include "ViewFixture.h"
 #include "media/BuiltInMusic.h"
-#include "ui/CursorHideCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -50,17 +49,21 @@ TEST_F(ViewTest, PaintRendersAFrame)
 
 TEST_F(ViewTest, CursorHidesAfterAHundredIdleFramesAndMouseMovementRestartsTheCount)
 {
+    const HCURSOR arrow = ::LoadCursor(nullptr, IDC_ARROW);
     view.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(cursorHideCounter, 0);
+    ::SetCursor(arrow);
     for (int i = 0; i < 99; ++i)
         view.renderFrame();
-    EXPECT_EQ(cursorHideCounter, 99);
+    EXPECT_EQ(::GetCursor(), arrow);
     view.renderFrame();
-    EXPECT_EQ(cursorHideCounter, 100);
+    EXPECT_EQ(::GetCursor(), nullptr);
+    ::SetCursor(arrow);
     view.renderFrame();
-    EXPECT_EQ(cursorHideCounter, 100) << "the count stops once the cursor is hidden";
+    EXPECT_EQ(::GetCursor(), nullptr) << "the count stops once the cursor is hidden";
     view.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(11, 10));
-    EXPECT_EQ(cursorHideCounter, 0);
+    ::SetCursor(arrow);
+    view.renderFrame();
+    EXPECT_EQ(::GetCursor(), arrow);
 }
 
 TEST_F(ViewTest, ClickInTheDefaultModeStaysRecordedAfterRelease)

@@ -6,12 +6,12 @@
 #include <windows.h>
 #include <GL/gl.h>
 
-class KeptColour {
+class KeptColor {
 public:
-    KeptColour() { glGetFloatv(GL_CURRENT_COLOR, colour); }
-    ~KeptColour() { glColor4fv(colour); }
-    KeptColour(const KeptColour&) = delete;
-    KeptColour& operator=(const KeptColour&) = delete;
+    KeptColor() { glGetFloatv(GL_CURRENT_COLOR, colour); }
+    ~KeptColor() { glColor4fv(colour); }
+    KeptColor(const KeptColor&) = delete;
+    KeptColor& operator=(const KeptColor&) = delete;
 
 private:
     float colour[4];

@@ -1,3 +1,0 @@
-#include "ui/CursorHideCounter.h"
-
-int cursorHideCounter = 0;
