@@ -14,6 +14,9 @@ else
   export BLUEREEF_ARCH=${bluereef_archs[0]}
 fi
 bench_build=${BLUEREEF_BUILD_DIR:-$bench_repo/build/$BLUEREEF_ARCH}
+# Wine takes only an absolute prefix, and the prefix lies in the build directory.
+mkdir -p "$bench_build"
+bench_build=$(cd "$bench_build" && pwd)
 # A prefix of the benchmarks' own: starting a session stops the Wine server of its prefix, and
 # that must never be the server the tests are using.
 export BLUEREEF_WINEPREFIX=${BLUEREEF_WINEPREFIX:-$bench_build/bench-wine}

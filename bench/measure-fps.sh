@@ -52,7 +52,12 @@ sample_cpu
 window_ms=$(((${EPOCHREALTIME/./} - window_start_us) / 1000))
 last_line=$(wc -l < "$fps_file")
 kill -0 "$program" 2>/dev/null || fail "The program ended by itself"
-program_pid=$(pgrep -f "$bench_build/src/BluereefScr.exe" | head -1)
+# The program's own process among the session's: Wine names a 32-bit program by its Unix path
+# and a 64-bit one by its Windows path, but both by the file's name.
+program_pid=$(for pid in $(wine_session_pids); do
+  grep -qa 'BluereefScr\.exe' "/proc/$pid/cmdline" 2>/dev/null && echo "$pid"
+done | head -1)
+[ -n "$program_pid" ] || fail "The program's process was not found"
 # Resident kilobytes by what is mapped: a file's name, or the kind of anonymous memory.
 awk '/^[0-9a-f]+-[0-9a-f]+ / { name = $6 == "" ? "(anonymous: heaps, textures, buffers)" : $6 }
      /^Rss:/ { rss[name] += $2; total += $2 }
