@@ -1,16 +1,5 @@
-# Cross-compiles for 64-bit Windows with Debian's mingw-w64 toolchain (the POSIX thread model,
-# whose C++ runtime has std::mutex; it is linked statically like the rest of the runtime).
-set(CMAKE_SYSTEM_NAME Windows)
+# 64-bit Windows (x64).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test executables run under Wine in the project's own prefix of this architecture.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/with-wine-env x64 wine)
+set(BLUEREEF_MINGW_TARGET x86_64-w64-mingw32)
+set(BLUEREEF_WINE_ARCH x64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
