@@ -47,3 +47,8 @@ resolve_archs() {
   fi
   export BLUEREEF_ARCHS="${bluereef_archs[*]}"
 }
+
+# runs_arch ARCH: whether resolve_archs chose ARCH.
+runs_arch() {
+  [[ " ${bluereef_archs[*]} " == *" $1 "* ]]
+}

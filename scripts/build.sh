@@ -13,7 +13,7 @@ build_tree() {
   if [ ! -f "$repo/build/$arch/build.ninja" ]; then
     cmake -S "$repo" -B "$repo/build/$arch" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/$toolchain"
   fi
-  [[ " ${bluereef_archs[*]} " == *" $arch "* ]] || targets=(--target BluereefScr BluereefScrSaver)
+  runs_arch "$arch" || targets=(--target BluereefScr BluereefScrSaver)
   [ "$arch" = x64 ] || [ ${#targets[@]} -eq 0 ] || targets+=(installer)
   cmake --build "$repo/build/$arch" "${targets[@]}"
 }

@@ -41,7 +41,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  if [[ " ${bluereef_archs[*]} " == *" x86 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if runs_arch x86 && ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
   fi
   "${sudo_cmd[@]}" apt-get update -qq

@@ -11,7 +11,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 source "$repo/scripts/arch.sh"
 resolve_archs
 echo "Testing the Windows architectures this machine runs: ${bluereef_archs[*]}"
-[[ " ${bluereef_archs[*]} " == *" x86 "* ]] ||
+runs_arch x86 ||
   echo "32-bit code is not run here: the 32-bit build's tests and the setup program's are skipped"
 
 source "$repo/scripts/session.sh"

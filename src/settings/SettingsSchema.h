@@ -6,8 +6,6 @@
 
 #include "settings/AquariumSettings.h"
 
-#include <iterator>
-
 // What a load does with a key after reading it (a missing or empty key is first written with its
 // default text, whose value is then taken).
 enum class LoadRule {

@@ -198,13 +198,13 @@ void AquariumView::OnLButtonDblClk(UINT flags, CPoint point)
 void AquariumView::click(CPoint point)
 {
     interaction.click(point);
-    if (actionOf(interaction.InteractionMode) == TankAction::Ripple)
+    if (commandRow(interaction.InteractionMode).action == TankAction::Ripple)
         renderer.screenCopyEffect.addRipple(point.x, renderer.camera.screenHeight - point.y);
 }
 
 void AquariumView::OnLButtonUp(UINT flags, CPoint point)
 {
-    if (releaseConsumesClick(interaction.InteractionMode))
+    if (commandRow(interaction.InteractionMode).releaseConsumesClick)
         interaction.buttonDown = false;
     CWnd::OnLButtonUp(flags, point);
 }
@@ -268,16 +268,15 @@ void AquariumView::enterMode(int mode)
         return;
     interaction.waitingClickCount = 0;  // clicks of the old mode are not the new one's
     interaction.InteractionMode = mode;
-    const ViewCommandRow* row = commandRow(mode);
-    if (row != nullptr && row->hint != nullptr)
-        renderer.overlay.showHint(row->hint);
+    if (const char* hint = commandRow(mode).hint)
+        renderer.overlay.showHint(hint);
 }
 
 BOOL AquariumView::OnSetCursor(HWND window, UINT hitTest, UINT message)
 {
-    const ViewCommandRow* row = commandRow(interaction.InteractionMode);
-    if (hitTest == HTCLIENT && row != nullptr && row->cursor != 0) {
-        ::SetCursor(::LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(row->cursor)));
+    const UINT cursor = commandRow(interaction.InteractionMode).cursor;
+    if (hitTest == HTCLIENT && cursor != 0) {
+        ::SetCursor(::LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(cursor)));
         return TRUE;
     }
     return CWnd::OnSetCursor(window, hitTest, message);

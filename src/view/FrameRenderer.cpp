@@ -83,10 +83,12 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
     drawBubbles(scene);
     glDisable(GL_LIGHTING);
     drawFood(scene);
-    if (picksPositions(mode))
-        pickPlaces(scene, interaction);
-    if (picksFish(mode))
-        pickFishUnderButton(scene, interaction);
+    // The mode's row, looked up once for the frame's picks and what their hits do.
+    const ViewCommandRow& modeRow = commandRow(mode);
+    if (modeRow.picksPlace)
+        pickPlaces(scene, interaction, modeRow.action);
+    if (modeRow.picksFish)
+        pickFishUnderButton(scene, interaction, modeRow.action);
     if (mode == ModeScreenCopy)
         drawScreenRipple();
 
@@ -94,12 +96,11 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
     return ::SwapBuffers(wglGetCurrentDC());
 }
 
-void FrameRenderer::pickPlaces(TankScene& scene, Interaction& interaction)
+void FrameRenderer::pickPlaces(TankScene& scene, Interaction& interaction, TankAction action)
 {
     // The bars are drawn white and fully transparent, though nothing of them reaches the screen.
     glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
     scene.pickingBars.drift(scene.tankBounds);
-    const TankAction action = actionOf(interaction.InteractionMode);
     for (int c = 0; c < interaction.waitingClickCount; ++c)
         scene.act(action, pickPosition(scene.pickingBars, scene.tankBounds,
                                        interaction.waitingClicks[c]));
@@ -107,7 +108,8 @@ void FrameRenderer::pickPlaces(TankScene& scene, Interaction& interaction)
     glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
 }
 
-void FrameRenderer::pickFishUnderButton(TankScene& scene, Interaction& interaction)
+void FrameRenderer::pickFishUnderButton(TankScene& scene, Interaction& interaction,
+                                        TankAction action)
 {
     if (!interaction.buttonDown)
         return;
@@ -116,7 +118,7 @@ void FrameRenderer::pickFishUnderButton(TankScene& scene, Interaction& interacti
     const int shown = FishKindRanges(shared.settings.fishCount).shownCount();
     const int hit = pickFish(scene.fish, shown, interaction.buttonPoint);
     if (hit >= 0)
-        scene.act(actionOf(interaction.InteractionMode), hit);
+        scene.act(action, hit);
 }
 
 void FrameRenderer::hideIdleCursor()

@@ -62,10 +62,10 @@ public:
     BackdropShow backdropShow;    // the reef or the user's pictures on the backdrop, cross-faded
 
 private:
-    // The picks of the frame's mode, and what their hits do: every waiting click's place, and the
-    // fish under a pressed button.
-    void pickPlaces(TankScene& scene, Interaction& interaction);
-    void pickFishUnderButton(TankScene& scene, Interaction& interaction);
+    // The picks of the frame's mode, and what its `action` does with their hits: every waiting
+    // click's place, and the fish under a pressed button.
+    void pickPlaces(TankScene& scene, Interaction& interaction, TankAction action);
+    void pickFishUnderButton(TankScene& scene, Interaction& interaction, TankAction action);
     void hideIdleCursor();
     // Light 1 for this frame, which it returns: dimmed and tinted as the settings ask, its colour
     // phase moved on.

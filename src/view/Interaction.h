@@ -22,7 +22,7 @@ struct Interaction {
     {
         buttonDown = true;
         buttonPoint = point;
-        if (picksPositions(InteractionMode) && waitingClickCount < kMostWaitingClicks)
+        if (commandRow(InteractionMode).picksPlace && waitingClickCount < kMostWaitingClicks)
             waitingClicks[waitingClickCount++] = point;
     }
 };

@@ -42,34 +42,12 @@ const ViewCommandRow kViewCommands[15] = {
     {ModeSwallowClickB, nullptr, 0, 0, nullptr, false, false, kConsumes, TankAction::None},
 };
 
-const ViewCommandRow* commandRow(int id)
+const ViewCommandRow& commandRow(int id)
 {
+    static constexpr ViewCommandRow kUnknown{0,     nullptr, 0,     0,    nullptr,
+                                             false, false,   false, TankAction::None};
     for (const ViewCommandRow& row : kViewCommands)
         if (row.id == id)
-            return &row;
-    return nullptr;
-}
-
-bool picksPositions(int mode)
-{
-    const ViewCommandRow* row = commandRow(mode);
-    return row != nullptr && row->picksPlace;
-}
-
-bool picksFish(int mode)
-{
-    const ViewCommandRow* row = commandRow(mode);
-    return row != nullptr && row->picksFish;
-}
-
-bool releaseConsumesClick(int mode)
-{
-    const ViewCommandRow* row = commandRow(mode);
-    return row != nullptr && row->releaseConsumesClick;
-}
-
-TankAction actionOf(int mode)
-{
-    const ViewCommandRow* row = commandRow(mode);
-    return row != nullptr ? row->action : TankAction::None;
+            return row;
+    return kUnknown;
 }

@@ -58,11 +58,6 @@ struct ViewCommandRow {
 // The rows in the menu's order, then the modes the menu does not offer.
 extern const ViewCommandRow kViewCommands[15];
 
-// The row of `id`, or null for an identifier the view does not know.
-const ViewCommandRow* commandRow(int id);
-
-// The columns of a mode's row, as ModeNone has them for an identifier not in the table.
-bool picksPositions(int mode);
-bool picksFish(int mode);
-bool releaseConsumesClick(int mode);
-TankAction actionOf(int mode);
+// The row of `id`. An identifier the view does not know gets a row that is not in the menu and
+// shows, picks and does nothing, as ModeNone does.
+const ViewCommandRow& commandRow(int id);
