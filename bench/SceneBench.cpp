@@ -66,7 +66,7 @@ double fishStepMs()
     const double startMs = FramePacer::nowMs();
     for (int frame = 0; frame < kFishStepFrames; ++frame) {
         for (int i = 0; i < kMaxFishCount; ++i) {
-            fish[i].advanceWithoutDrawing();
+            fish[i].step();
             respondToFood(fish[i], food);
             pullFood(fish[i], food);
             resolveCollisions(fish, i);

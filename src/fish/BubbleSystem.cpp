@@ -126,10 +126,13 @@ BubbleSystem::~BubbleSystem() = default;
 bool BubbleSystem::reset(int newCount)
 {
     particles.reset();
+    drawn.reset();
     try {
         particles.reset(new Particle[newCount]);
+        drawn.reset(new DrawnBubble[newCount]);
     } catch (const std::bad_alloc&) {
         // Too many bubbles for the memory, or a negative count: the emitter stays empty.
+        particles.reset();
     }
     allocated = particles ? newCount : 0;
     count = allocated;
@@ -144,30 +147,37 @@ bool BubbleSystem::reset(int newCount)
     return true;
 }
 
-void BubbleSystem::draw(int newCount)
+void BubbleSystem::step(int newCount)
 {
     // Held to the particles that exist: a bad count must never reach outside the array.
     count = std::clamp(newCount, 0, allocated);
-
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
     for (int i = 0; i < count; ++i) {
         const Particle& p = particles[i];
         const float x = p.x + jitter();
         const float z = p.z + jitter();
-        const float s = p.halfSize;
+        drawn[i] = {x, p.y, z, p.halfSize};
+    }
+    advance();
+}
+
+void BubbleSystem::draw() const
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    for (int i = 0; i < count; ++i) {
+        const DrawnBubble& b = drawn[i];
+        const float s = b.halfSize;
         // The picture's s axis runs up the square.
         glTexCoord2f(0.0f, 0.0f);
-        glVertex3f(x - s, p.y - s, z);
+        glVertex3f(b.x - s, b.y - s, b.z);
         glTexCoord2f(1.0f, 0.0f);
-        glVertex3f(x - s, p.y + s, z);
+        glVertex3f(b.x - s, b.y + s, b.z);
         glTexCoord2f(1.0f, 1.0f);
-        glVertex3f(x + s, p.y + s, z);
+        glVertex3f(b.x + s, b.y + s, b.z);
         glTexCoord2f(0.0f, 1.0f);
-        glVertex3f(x + s, p.y - s, z);
+        glVertex3f(b.x + s, b.y - s, b.z);
     }
     glEnd();
-    advance();
 }
 
 void BubbleSystem::advance()
@@ -187,6 +197,8 @@ void BubbleSystem::advance()
 
 void BubbleSystem::warmUp(int drawCount)
 {
-    for (int frame = 0; frame < kWarmUpFrames; ++frame)
-        draw(drawCount);
+    for (int frame = 0; frame < kWarmUpFrames; ++frame) {
+        step(drawCount);
+        draw();
+    }
 }

@@ -18,13 +18,17 @@ public:
     // and loads the bubble texture on the first call. Needs a current OpenGL context. When the
     // bubbles cannot be allocated, returns false and leaves the emitter empty.
     bool reset(int count) override;
-    // Draws the first `count` bubbles at the current matrix with the current colour and blending,
-    // then advances them; the rest stay where they are. `count` is held to 0..the reset count.
-    void draw(int count) override;
+    // Takes where the first `count` bubbles are drawn this frame, each shaken sideways and in
+    // depth a little, then advances them; the rest stay where they are. `count` is held to
+    // 0..the reset count.
+    void step(int count) override;
+    // Draws the bubbles of the last step at the current matrix with the current colour and
+    // blending.
+    void draw() const override;
     // Moves the first activeCount() bubbles one frame.
     void advance() override;
 
-    // Draws `drawCount` bubbles for 110 frames, so that they are already spread through the
+    // Steps and draws `drawCount` bubbles for 110 frames, so that they are already spread through the
     // water when the first frame shows.
     void warmUp(int drawCount);
 
@@ -36,8 +40,14 @@ public:
     unsigned textureName() const { return texture; }
 
 private:
+    // Where a bubble's square is drawn in a frame.
+    struct DrawnBubble {
+        float x, y, z, halfSize;
+    };
+
     int count = 0;                          // bubbles drawn and advanced
     std::unique_ptr<Particle[]> particles;  // `allocated` of them, made by reset
+    std::unique_ptr<DrawnBubble[]> drawn;   // the first `count` are the last step's
     int allocated = 0;
     unsigned texture = 0;                   // the bubble picture; loaded once per emitter
 };

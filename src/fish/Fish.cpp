@@ -198,26 +198,21 @@ void Fish::resize(float step, bool grow)
     size = std::clamp(grown, kMinSize, kMaxSize);
 }
 
-void Fish::drawAndAdvance() { advanceFrame(true); }
-
-void Fish::advanceWithoutDrawing() { advanceFrame(false); }
-
-void Fish::advanceFrame(bool draw)
+FishPose Fish::step()
 {
-    // The pose is taken before the fish wanders and moves, so what they change shows next frame.
-    const BodyPose pose = poseBody();
-    if (draw)
-        beginDrawing();
+    FishPose pose;
+    pose.x = x;
+    pose.y = y;
+    pose.z = z;
+    pose.size = size;
+    poseBody(pose);
     stepPitch();
-    if (draw)
-        tiltToPitch();
+    pose.heading = heading;
+    pose.pitch = pitch;
     wander();
-    if (draw)
-        emitMesh(pose);
     move();
     updateBox();
-    if (draw)
-        endDrawing();
+    return pose;
 }
 
 void Fish::stepPitch()

@@ -46,6 +46,19 @@ struct Point3 {
     float x = 0, y = 0, z = 0;
 };
 
+// What drawing one frame of a fish needs, taken while the fish steps: where it is drawn (its place
+// before the step moves it), which way it faces and climbs, its size, and how each cross-section
+// of the body is turned and bent.
+struct FishPose {
+    float x = 0, y = 0, z = 0;
+    float heading = 0;  // degrees
+    float pitch = 0;    // degrees
+    int size = 0;
+    float columnAngle[FishBodyMesh::kColumns] = {};  // degrees about the model's z axis
+    float columnBend[FishBodyMesh::kColumns] = {};   // sideways offset of the tail wave
+    float flap = 0;                                  // lift of the outer edges, columns 5 and 6
+};
+
 // An axis-aligned box in world units.
 struct FishBox {
     float xMax = 0, xMin = 0, yMax = 0, yMin = 0, zMax = 0, zMin = 0;
@@ -88,12 +101,13 @@ public:
     void keepInBounds();
     void updateBox();
 
-    // Draws the fish at the current matrix with the bound skin and advances it one frame: bends
-    // the body, pitches, wanders, emits the mesh, moves and refreshes the box. Leaves the matrix
-    // stack as it found it.
-    void drawAndAdvance();
-    // The same frame without drawing: every state change of drawAndAdvance, in the same order.
-    void advanceWithoutDrawing();
+    // One frame of the fish: bends the body, pitches, wanders, moves and refreshes the box.
+    // Returns the frame's pose, taken before the fish wanders and moves, so that what they change
+    // shows in the next frame.
+    FishPose step();
+    // Draws `pose` with the bound skin, relative to the current matrix, which it leaves as it
+    // found it.
+    static void draw(const FishPose& pose);
 
     const DirectionFlags& directions() const { return flags; }
     // The swimming box set by setBounds.
@@ -125,15 +139,7 @@ private:
     // Radians per tail phase step until the first wander event.
     static constexpr float kRestingTailPhaseStep = 0.7853981f;
 
-    // What one frame's body deformation works with, computed before the fish moves.
-    struct BodyPose {
-        float columnAngle[FishBodyMesh::kColumns] = {};  // degrees about the model's z axis
-        float columnBend[FishBodyMesh::kColumns] = {};   // sideways offset of the tail wave
-        float flap = 0;                                  // lift of the outer edges, columns 5 and 6
-    };
-
-    void advanceFrame(bool draw);
-    BodyPose poseBody();
+    void poseBody(FishPose& pose);
     void turnColumns(float angles[FishBodyMesh::kColumns]);
     void bendThroughTurn(float angles[FishBodyMesh::kColumns]);
     void settleColumns(float angles[FishBodyMesh::kColumns]);
@@ -144,20 +150,6 @@ private:
     // A step of r that turns toward +T or -T depending on the sense and the x direction faced.
     float signedStep(float r, bool sense) const;
 
-    // Drawing only.
-    void beginDrawing() const;
-    void tiltToPitch() const;
-    void emitMesh(const BodyPose& pose);
-    void placeBodyStrip(int strip, const BodyPose& pose, float (*positions)[3]);
-    void placeFin(const float (*vertices)[FishBodyMesh::kFloatsPerVertex], int count, int column,
-                  const BodyPose& pose, float (*positions)[3]);
-    void setColumnRotation(float degrees);
-    // The mesh vertex's position scaled, bent, lifted and turned by the column matrix; the
-    // stored normal is used as it is, so lighting does not follow the curve of a turn.
-    void placeVertex(const float* vertex, float bend, float lift, float* placed) const;
-    void endDrawing() const;
-
-    float columnMatrix[16] = {};                   // scratch rotation of the column being emitted
     int columnYaw[FishBodyMesh::kColumns] = {};    // settled whole-degree angle of each column
     float turnTarget = 0;                          // the target the current turn started for
     int turnFrame = 0;                             // counts frames between heading steps, 0..2

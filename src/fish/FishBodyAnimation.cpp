@@ -45,13 +45,11 @@ void advancePhase(float& phase, int& frame, int framesPerStep, float step)
 
 }  // namespace
 
-Fish::BodyPose Fish::poseBody()
+void Fish::poseBody(FishPose& pose)
 {
-    BodyPose pose;
     turnColumns(pose.columnAngle);
     bendTail(pose.columnBend);
     pose.flap = flapEdges();
-    return pose;
 }
 
 void Fish::turnColumns(float angles[kColumns])

@@ -28,33 +28,55 @@ constexpr double kColumnRadiansPerDegree = 0.017453292519943295;
 
 constexpr GLsizei kVertexStride = Mesh::kFloatsPerVertex * sizeof(float);
 
-}  // namespace
+// A turn about the model's z axis, column-major, without translation.
+struct ColumnRotation {
+    explicit ColumnRotation(float degrees)
+    {
+        const double angle = degrees * kColumnRadiansPerDegree;
+        const float c = static_cast<float>(std::cos(angle));
+        const float s = static_cast<float>(std::sin(angle));
+        const float rotation[16] = {c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+        std::copy(rotation, rotation + 16, m);
+    }
+    float m[16];
+};
 
-void Fish::beginDrawing() const
+// The mesh vertex's position scaled, bent, lifted and turned by the column's rotation; the stored
+// normal is used as it is, so lighting does not follow the curve of a turn.
+void placeVertex(const float* vertex, int size, const ColumnRotation& turn, float bend, float lift,
+                 float* placed)
 {
-    glPushMatrix();
-    // Model z (the body's thickness) becomes world up; the body lies flat.
-    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    const float* position = vertex + Mesh::kPosition;
+    const float p[3] = {position[0] * size, position[1] * size + bend, position[2] * size + lift};
+    const float* m = turn.m;
+    placed[0] = m[0] * p[0] + m[4] * p[1] + m[8] * p[2];
+    placed[1] = m[1] * p[0] + m[5] * p[1] + m[9] * p[2];
+    placed[2] = m[2] * p[0] + m[6] * p[1] + m[10] * p[2];
 }
 
-void Fish::tiltToPitch() const
+void placeBodyStrip(int strip, const FishPose& pose, float (*positions)[3])
 {
-    const double h = heading * kRadiansPerDegree;
-    glRotatef(-pitch, static_cast<float>(std::sin(h)), static_cast<float>(-std::cos(h)), 0.0f);
+    for (int pair = 0; pair < Mesh::kBodyStripVertices; pair += 2) {
+        const int column = Mesh::column(pair);
+        const ColumnRotation turn(pose.columnAngle[column]);
+        const bool flaps = column >= kFirstFlappingColumn && column <= kLastFlappingColumn;
+        for (int v = pair; v < pair + 2; ++v) {
+            const float lift = flaps && Mesh::isEdgeVertex(strip, v) ? pose.flap : 0.0f;
+            placeVertex(fishBodyMesh.body[strip][v], pose.size, turn, pose.columnBend[column],
+                        lift, positions[v]);
+        }
+    }
 }
 
-void Fish::endDrawing() const
+void placeFin(const float (*vertices)[Mesh::kFloatsPerVertex], int count, int column,
+              const FishPose& pose, float (*positions)[3])
 {
-    // Drawing from arrays leaves the current normal and texture coordinates undefined; later
-    // drawing that sets none of its own sees those of the tail fin's last vertex, as if the fish
-    // had been drawn vertex by vertex.
-    const float* last = fishBodyMesh.tailFin[Mesh::kTailFinVertices - 1];
-    glNormal3fv(last + Mesh::kNormal);
-    glTexCoord2fv(last + Mesh::kTexCoord);
-    glPopMatrix();
+    const ColumnRotation turn(pose.columnAngle[column]);
+    for (int v = 0; v < count; ++v)
+        placeVertex(vertices[v], pose.size, turn, pose.columnBend[column], 0.0f, positions[v]);
 }
 
-void Fish::emitMesh(const BodyPose& pose)
+void emitMesh(const FishPose& pose)
 {
     using Strip = JoinedFishStrip;
     float positions[Strip::kVertices][3];
@@ -78,43 +100,22 @@ void Fish::emitMesh(const BodyPose& pose)
     glPopClientAttrib();
 }
 
-void Fish::placeBodyStrip(int strip, const BodyPose& pose, float (*positions)[3])
-{
-    for (int pair = 0; pair < Mesh::kBodyStripVertices; pair += 2) {
-        const int column = Mesh::column(pair);
-        setColumnRotation(pose.columnAngle[column]);
-        const bool flaps = column >= kFirstFlappingColumn && column <= kLastFlappingColumn;
-        for (int v = pair; v < pair + 2; ++v) {
-            const float lift = flaps && Mesh::isEdgeVertex(strip, v) ? pose.flap : 0.0f;
-            placeVertex(fishBodyMesh.body[strip][v], pose.columnBend[column], lift, positions[v]);
-        }
-    }
-}
+}  // namespace
 
-void Fish::placeFin(const float (*vertices)[Mesh::kFloatsPerVertex], int count, int column,
-                    const BodyPose& pose, float (*positions)[3])
+void Fish::draw(const FishPose& pose)
 {
-    setColumnRotation(pose.columnAngle[column]);
-    for (int v = 0; v < count; ++v)
-        placeVertex(vertices[v], pose.columnBend[column], 0.0f, positions[v]);
-}
-
-void Fish::setColumnRotation(float degrees)
-{
-    // A turn about the model's z axis, column-major, without translation.
-    const double angle = degrees * kColumnRadiansPerDegree;
-    const float c = static_cast<float>(std::cos(angle));
-    const float s = static_cast<float>(std::sin(angle));
-    const float rotation[16] = {c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    std::copy(rotation, rotation + 16, columnMatrix);
-}
-
-void Fish::placeVertex(const float* vertex, float bend, float lift, float* placed) const
-{
-    const float* position = vertex + Mesh::kPosition;
-    const float p[3] = {position[0] * size, position[1] * size + bend, position[2] * size + lift};
-    const float* m = columnMatrix;
-    placed[0] = m[0] * p[0] + m[4] * p[1] + m[8] * p[2];
-    placed[1] = m[1] * p[0] + m[5] * p[1] + m[9] * p[2];
-    placed[2] = m[2] * p[0] + m[6] * p[1] + m[10] * p[2];
+    glPushMatrix();
+    glTranslatef(pose.x, pose.y, pose.z);
+    // Model z (the body's thickness) becomes world up; the body lies flat.
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    const double h = pose.heading * kRadiansPerDegree;
+    glRotatef(-pose.pitch, static_cast<float>(std::sin(h)), static_cast<float>(-std::cos(h)), 0.0f);
+    emitMesh(pose);
+    // Drawing from arrays leaves the current normal and texture coordinates undefined; later
+    // drawing that sets none of its own sees those of the tail fin's last vertex, as if the fish
+    // had been drawn vertex by vertex.
+    const float* last = fishBodyMesh.tailFin[Mesh::kTailFinVertices - 1];
+    glNormal3fv(last + Mesh::kNormal);
+    glTexCoord2fv(last + Mesh::kTexCoord);
+    glPopMatrix();
 }

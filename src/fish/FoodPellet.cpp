@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -114,28 +115,40 @@ void FoodPellet::spawn(float x, float y, float z)
     prepare();
 }
 
-void FoodPellet::drawAndAdvance()
+PelletPose FoodPellet::step()
 {
-    const bool wasAlive = isAlive();
-    glTranslatef(dropPoint[0], dropPoint[1], dropPoint[2]);
-    glPushMatrix();
-    if (wasAlive) {
-        const float drawnHeight = height - kDrawnDrop;
-        glPushMatrix();
-        glRotatef(spin, 0.0f, 1.0f, 0.0f);
-        glTranslatef(driftX, drawnHeight, driftZ);
-        glRotatef(tumble, 1.0f, 0.0f, 0.0f);
-        glCallList(listName);
-        glPopMatrix();
+    PelletPose pose;
+    pose.shown = isAlive();
+    if (pose.shown) {
+        pose.listName = listName;
+        std::copy(dropPoint, dropPoint + 3, pose.dropPoint);
+        pose.spin = spin;
+        pose.driftX = driftX;
+        pose.height = height - kDrawnDrop;
+        pose.driftZ = driftZ;
+        pose.tumble = tumble;
         // Fish aim at this point; the spin is left out, as it only turns the tiny drift.
         position[0] = dropPoint[0] + driftX;
-        position[1] = dropPoint[1] + drawnHeight;
+        position[1] = dropPoint[1] + pose.height;
         position[2] = dropPoint[2] + driftZ;
-    }
-    glPopMatrix();
-    if (!wasAlive)
+    } else {
         setActive(false);
+    }
     advance();
+    return pose;
+}
+
+void FoodPellet::draw(const PelletPose& pose)
+{
+    if (!pose.shown)
+        return;
+    glPushMatrix();
+    glTranslatef(pose.dropPoint[0], pose.dropPoint[1], pose.dropPoint[2]);
+    glRotatef(pose.spin, 0.0f, 1.0f, 0.0f);
+    glTranslatef(pose.driftX, pose.height, pose.driftZ);
+    glRotatef(pose.tumble, 1.0f, 0.0f, 0.0f);
+    glCallList(pose.listName);
+    glPopMatrix();
 }
 
 void FoodPellet::advance()

@@ -8,6 +8,15 @@ constexpr int kFoodSlots = 20;
 // The depth at which every pellet is dropped, in the middle of the fish's depth range.
 constexpr float kFoodDropDepth = -70.0f;
 
+// How a pellet is drawn in a frame: dropped at `dropPoint`, spun, drifted to `height` and
+// tumbled (degrees); a pellet that is not shown draws nothing.
+struct PelletPose {
+    bool shown = false;
+    float dropPoint[3] = {0, 0, 0};
+    float spin = 0, driftX = 0, height = 0, driftZ = 0, tumble = 0;
+    unsigned listName = 0;
+};
+
 class FoodPellet {
 public:
     FoodPellet();
@@ -23,9 +32,11 @@ public:
     void setActive(bool flag) { active = flag; }
     bool isAlive() const { return static_cast<int>(alive) != 0; }
 
-    // Draws the pellet (when alive) relative to the current matrix, frees the slot when it is no
-    // longer alive, then lets it sink one frame.
-    void drawAndAdvance();
+    // One frame: takes the pose the pellet is drawn in (shown when alive, and then the point fish
+    // aim at), frees the slot when it is no longer alive, then lets it sink one frame.
+    PelletPose step();
+    // Draws `pose` relative to the current matrix, which it leaves as it found it.
+    static void draw(const PelletPose& pose);
     // One frame of sinking, drifting and tumbling, without drawing.
     void advance();
 
@@ -33,7 +44,7 @@ public:
     void nudge(float dx, float dy, float dz);
     void eat() { alive = 0.0f; }
 
-    // World position as of the last draw; (0, 0, 0) until the first draw after `prepare`.
+    // World position as of the last step; (0, 0, 0) until the first step after `prepare`.
     const float* currentPosition() const { return position; }
     unsigned displayList() const { return listName; }
 

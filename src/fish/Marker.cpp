@@ -50,7 +50,7 @@ void Marker::place(float x, float y, float z)
     const float point[3] = {x, y, z};
     for (int axis = 0; axis < 3; ++axis)
         start[axis] = target[axis] = position[axis] = point[axis];
-    draw();
+    draw(spinInPlace());
 }
 
 void Marker::setTarget(float x, float y, float z)
@@ -60,24 +60,31 @@ void Marker::setTarget(float x, float y, float z)
     target[2] = z;
 }
 
-void Marker::drawAndGlide()
+MarkerPose Marker::step()
 {
-    float offset[3];
+    const MarkerPose pose = spinInPlace();
     for (int axis = 0; axis < 3; ++axis)
-        offset[axis] = target[axis] - position[axis];
-    draw();
-    for (int axis = 0; axis < 3; ++axis)
-        position[axis] += glideStep(offset[axis]);
+        position[axis] += glideStep(target[axis] - position[axis]);
+    return pose;
 }
 
-void Marker::draw()
+MarkerPose Marker::spinInPlace()
 {
     spin += kSpinPerDraw;
     if (spin > kFullTurn)
         spin = 0.0f;
+    MarkerPose pose;
+    for (int axis = 0; axis < 3; ++axis)
+        pose.position[axis] = position[axis];
+    pose.spin = spin;
+    return pose;
+}
+
+void Marker::draw(const MarkerPose& pose)
+{
     glPushMatrix();
-    glTranslatef(position[0], position[1], position[2]);
-    glRotatef(spin, 0.0f, 0.0f, 1.0f);
+    glTranslatef(pose.position[0], pose.position[1], pose.position[2]);
+    glRotatef(pose.spin, 0.0f, 0.0f, 1.0f);
     // The cone takes whatever colour and texture the passes before it left.
     if (coneList == 0)
         coneList = compileCone();

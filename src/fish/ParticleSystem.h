@@ -17,8 +17,10 @@ public:
 
     // Makes `count` fresh particles; false when they cannot be allocated.
     virtual bool reset(int count) = 0;
-    // Draws the first `count` particles, then advances them.
-    virtual void draw(int count) = 0;
+    // One frame of the first `count` particles: takes where each is drawn, then advances them.
+    virtual void step(int count) = 0;
+    // Draws the particles where the last step took them.
+    virtual void draw() const = 0;
     // Moves the particles one frame, renewing those that are finished.
     virtual void advance() = 0;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "scene/TankScene.h"
 #include "settings/SharedSettings.h"
 #include "ui/CursorHideCounter.h"
 #include "ui/CustomBackgroundDialog.h"
@@ -12,7 +13,6 @@
 #include "view/FrameRenderer.h"
 #include "view/GlSurface.h"
 #include "view/Interaction.h"
-#include "view/TankScene.h"
 
 #include <memory>
 

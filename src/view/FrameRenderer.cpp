@@ -57,7 +57,12 @@ void FrameRenderer::setUpScreenCopy()
 BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
 {
     const int mode = interaction.InteractionMode;
-    scene.advanceRamp();
+    // The mode's row, looked up once for the frame's step, its picks and what their hits do.
+    const ViewCommandRow& modeRow = commandRow(mode);
+    // The tank makes every change of the frame before anything is drawn. Nothing drawn reads
+    // what the tank changes, and the passes before the fish draw no random numbers, so the
+    // pixels and the order of random numbers are those of drawing each thing as it moves.
+    scene.step(shared.settings, modeRow.action);
     views.place(camera, {backdrop, scene.tankBounds}, shared.settings.autoViews != 0,
                 shared.views);
     camera.apply();
@@ -76,15 +81,13 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
         drawBackdropOverEverything();
     overlay.draw();
     hideIdleCursor();
-    drawFish(scene, mode);
+    drawFish(scene.frame);
     if (!backdropFirst)
         drawBackdrop();
-    drawMarker(scene, mode);
+    drawMarker(scene);
     drawBubbles(scene);
     glDisable(GL_LIGHTING);
-    drawFood(scene);
-    // The mode's row, looked up once for the frame's picks and what their hits do.
-    const ViewCommandRow& modeRow = commandRow(mode);
+    drawFood(scene.frame);
     if (modeRow.picksPlace)
         pickPlaces(scene, interaction, modeRow.action);
     if (modeRow.picksFish)
@@ -187,28 +190,11 @@ bool FrameRenderer::backdropHidesWall(const TankBounds& tank) const
     return backdrop.hidesQuad(wallCorners, view);
 }
 
-void FrameRenderer::drawFish(TankScene& scene, int mode)
+void FrameRenderer::drawFish(const TankFrame& frame)
 {
-    // Kinds are worked out afresh every frame, so changed counts re-skin fish without moving them.
-    const FishKindRanges kinds(shared.settings.fishCount);
-    const int swimming = kinds.swimmingCount(scene.fishRamp);
-    for (int i = 0; i < swimming; ++i) {
-        Fish& fish = scene.fish[i];
-        glPushMatrix();
-        glTranslatef(fish.x, fish.y, fish.z);
-        const int kind = kinds.kindOf(i);
-        if (kind >= 0) {
-            glBindTexture(GL_TEXTURE_2D, textures.fishTextures[kind]);
-            fish.drawAndAdvance();
-            scene.respondToFood(i, mode);
-            scene.pullFood(i);
-        }
-        glPopMatrix();
-        // A drawn fish reacts to the food a second time, outside its own matrix, before the
-        // collisions: each pull moves the pellet again, so a fish pulls twice per frame.
-        scene.respondToFood(i, mode);
-        scene.pullFood(i);
-        scene.resolveCollisions(i);
+    for (int f = 0; f < frame.fishCount; ++f) {
+        glBindTexture(GL_TEXTURE_2D, textures.fishTextures[frame.fishKind[f]]);
+        Fish::draw(frame.fish[f]);
     }
 }
 
@@ -230,9 +216,9 @@ void FrameRenderer::drawBackdrop()
     glPopMatrix();
 }
 
-void FrameRenderer::drawMarker(TankScene& scene, int mode)
+void FrameRenderer::drawMarker(TankScene& scene)
 {
-    if (mode != ModeMarker || scene.fishRamp != kMaxFishCount)
+    if (!scene.frame.markerShown)
         return;
     // A plain golden cone, lit like the fish, whatever texture and colour they left behind.
     const KeptColor keptColor;
@@ -240,7 +226,7 @@ void FrameRenderer::drawMarker(TankScene& scene, int mode)
     glDisable(GL_TEXTURE_2D);
     glColor3fv(kMarkerColor);
     glPushMatrix();
-    scene.marker.drawAndGlide();
+    scene.marker.draw(scene.frame.marker);
     glPopMatrix();
     glPopAttrib();
 }
@@ -259,7 +245,7 @@ void FrameRenderer::drawBubbles(TankScene& scene)
         glTranslatef(scene.emitterPositions[e][0] + kEmitterDrawOffset[0],
                      scene.emitterPositions[e][1] + kEmitterDrawOffset[1],
                      scene.emitterPositions[e][2] + kEmitterDrawOffset[2]);
-        scene.bubbleEmitters[e].draw(kBubbleSettingMax - shared.settings.bubbleCount);
+        scene.bubbleEmitters[e].draw();
         glPopMatrix();
     }
     glDisable(GL_BLEND);
@@ -285,13 +271,8 @@ void FrameRenderer::drawScreenRipple()
     glPopMatrix();
 }
 
-void FrameRenderer::drawFood(TankScene& scene)
+void FrameRenderer::drawFood(const TankFrame& frame)
 {
-    for (FoodPellet& pellet : scene.food) {
-        if (!pellet.isActive())
-            continue;
-        glPushMatrix();
-        pellet.drawAndAdvance();
-        glPopMatrix();
-    }
+    for (const PelletPose& pellet : frame.food)
+        FoodPellet::draw(pellet);
 }

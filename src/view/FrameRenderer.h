@@ -9,6 +9,7 @@
 #include "environment/BackgroundWall.h"
 #include "environment/RippleGrid.h"
 #include "environment/TerrainLayers.h"
+#include "scene/TankScene.h"
 #include "settings/SharedSettings.h"
 #include "ui/CursorHideCounter.h"
 #include "view/BackdropShow.h"
@@ -17,7 +18,6 @@
 #include "view/SceneCamera.h"
 #include "view/SceneLight.h"
 #include "view/SceneTextures.h"
-#include "view/TankScene.h"
 #include "view/TextOverlay.h"
 
 #include <windows.h>
@@ -45,9 +45,9 @@ public:
     // mode's first frame.
     void setUpScreenCopy();
 
-    // Draws one frame of `scene` in the view's interaction mode, advancing everything that moves
-    // by one step, runs the picks the mode and the waiting clicks ask for, and presents the frame;
-    // returns the buffer swap's result.
+    // Steps `scene` one frame in the view's interaction mode and draws it, runs the picks the
+    // mode and the waiting clicks ask for, and presents the frame; returns the buffer swap's
+    // result.
     BOOL renderFrame(TankScene& scene, Interaction& interaction);
 
     SceneCamera camera;        // projection, eye and viewport, from the screen size
@@ -75,14 +75,14 @@ private:
     bool backdropShown() const;
     // Whether this frame's backdrop will cover every pixel the background wall would draw.
     bool backdropHidesWall(const TankBounds& tank) const;
-    void drawFish(TankScene& scene, int mode);
+    void drawFish(const TankFrame& frame);
     void drawBackdrop();
     // The backdrop as the frame's first picture: every pixel it covers takes its colour and
     // depth, whatever the buffers held.
     void drawBackdropOverEverything();
-    void drawMarker(TankScene& scene, int mode);
+    void drawMarker(TankScene& scene);
     void drawBubbles(TankScene& scene);
-    void drawFood(TankScene& scene);
+    void drawFood(const TankFrame& frame);
     void drawScreenRipple();
 
     SharedSettings& shared;

@@ -97,10 +97,8 @@ PickState pickPosition(const PickingBars& bars, const TankBounds& tank, POINT cl
 int pickFish(Fish* fish, int count, POINT click)
 {
     for (int i = 0; i < count; ++i) {
-        const int hits = selectionHits(click, kFishPickSide, [&] {
-            glTranslatef(fish[i].x, fish[i].y, fish[i].z);
-            fish[i].drawAndAdvance();
-        });
+        const int hits =
+            selectionHits(click, kFishPickSide, [&] { Fish::draw(fish[i].step()); });
         if (hits > 0)
             return i;
     }

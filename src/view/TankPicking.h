@@ -7,7 +7,7 @@
 #pragma once
 
 #include "fish/Fish.h"
-#include "view/PickingBars.h"
+#include "scene/PickingBars.h"
 
 #include <windows.h>
 
@@ -16,6 +16,6 @@
 // where the line of sight crosses the bars' plane; either way held to the tank's x and y range.
 PickState pickPosition(const PickingBars& bars, const TankBounds& tank, POINT click);
 
-// The first of the first `count` fish whose body lies under `click`, or -1. Drawing a fish to test
-// it advances it one step, as every drawing of a fish does.
+// The first of the first `count` fish whose body lies under `click`, or -1. Each fish tested is
+// stepped one more frame and its pose of that step drawn, as in the frame itself.
 int pickFish(Fish* fish, int count, POINT click);

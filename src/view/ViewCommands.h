@@ -8,6 +8,8 @@
 // table behaves like ModeNone.
 #pragma once
 
+#include "scene/TankAction.h"
+
 #include <windows.h>
 
 enum InteractionModeId : int {
@@ -30,17 +32,6 @@ enum ViewCommand : int {
     CommandExit = 1042,              // ends the program
     CommandCustomMusic = 1050,       // shows the custom music dialog
     CommandCustomBackground = 1052,  // shows the custom background dialog
-};
-
-// What a mode's hit does to the tank.
-enum class TankAction {
-    None,
-    DropFood,    // a pellet falls in just below the picked place
-    SendMarker,  // the marker swims to the picked place
-    Touch,       // the picked fish turns away and speeds up
-    Grow,        // the picked fish grows a step
-    Shrink,      // the picked fish shrinks a step
-    Ripple,      // the picture ripples round the click itself
 };
 
 struct ViewCommandRow {

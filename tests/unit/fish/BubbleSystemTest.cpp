@@ -53,10 +53,13 @@ protected:
         return std::memcmp(&a, &b, sizeof(Particle)) == 0;
     }
 
-    // The quads that one draw of `count` bubbles produces.
+    // The quads that one step of `count` bubbles, drawn, produces.
     std::vector<FeedbackPolygon> drawnQuads(int count)
     {
-        return quadCorners(capturePolygons([&] { bubbles.draw(count); }));
+        return quadCorners(capturePolygons([&] {
+            bubbles.step(count);
+            bubbles.draw();
+        }));
     }
 
     GlTestContext gl;
@@ -167,16 +170,16 @@ TEST_F(BubbleTest, ACountOfZeroFreezesEveryBubbleAndALargerCountResumesThem)
 {
     ASSERT_TRUE(bubbles.reset(kBubbles));
     for (int frame = 0; frame < 20; ++frame)
-        bubbles.draw(kBubbles);
+        bubbles.step(kBubbles);
     const std::vector<Particle> frozen = snapshot();
 
     EXPECT_TRUE(drawnQuads(0).empty());
     for (int frame = 0; frame < 50; ++frame)
-        bubbles.draw(0);
+        bubbles.step(0);
     for (int i = 0; i < kBubbles; ++i)
         EXPECT_TRUE(same(frozen[i], bubbles.particle(i))) << "bubble " << i;
 
-    bubbles.draw(kBubbles);
+    bubbles.step(kBubbles);
     for (int i = 0; i < kBubbles; ++i) {
         const Particle& p = bubbles.particle(i);
         const bool startedAgain = p.life == kFullLife && p.y <= kStartLineHigh;
@@ -217,7 +220,7 @@ TEST_F(BubbleTest, EachBubbleIsDrawnAsASquareAroundItWithThePictureRunningUp)
 {
     ASSERT_TRUE(bubbles.reset(kBubbles));
     for (int frame = 0; frame < 60; ++frame)
-        bubbles.draw(kBubbles);
+        bubbles.step(kBubbles);
     const std::vector<Particle> before = snapshot();
 
     const std::vector<FeedbackPolygon> quads = drawnQuads(kBubbles);

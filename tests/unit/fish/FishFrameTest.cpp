@@ -13,7 +13,7 @@ namespace {
 void runFrames(Fish& fish, int frames)
 {
     for (int i = 0; i < frames; ++i)
-        fish.advanceWithoutDrawing();
+        fish.step();
 }
 
 // Whether rand() has been drawn since it was seeded with `seed`; reseeds it.
@@ -66,7 +66,7 @@ TEST(Pitch, MovesInWholeDegreesAndHoldsShortOfAFractionalTarget)
     runFrames(fish, 5);
     EXPECT_EQ(5.0f, fish.pitch);
     for (int i = 0; i < 30; ++i) {
-        fish.advanceWithoutDrawing();
+        fish.step();
         if (i >= 25) {
             EXPECT_EQ(10.0f, fish.pitch) << i;  // held, not rocking between 10 and 11
         }
@@ -87,7 +87,7 @@ void expectPhaseSteps(float (Fish::*phaseOf)() const, int framesPerStep, float s
     int resets = 0;
     for (int frame = 1; frame <= frames; ++frame) {
         const float before = (fish.*phaseOf)();
-        fish.advanceWithoutDrawing();
+        fish.step();
         const float after = (fish.*phaseOf)();
         if (frame % framesPerStep != 0) {
             EXPECT_EQ(before, after) << frame;
@@ -166,7 +166,7 @@ TEST(SideWalls, ASideWallSnapsATurningBodyStraightOntoTheTarget)
         EXPECT_EQ(c.pushedTo, fish.x);
         EXPECT_EQ(c.wall, fish.wallContact());
         EXPECT_EQ(c.target, fish.targetHeading);
-        fish.advanceWithoutDrawing();
+        fish.step();
         EXPECT_EQ(c.target, fish.heading) << c.heading;
     }
 }
@@ -182,7 +182,7 @@ TEST(SideWalls, ReverseTheFishWhichStandsStillUntilItHasTurned)
     fish.move();
     EXPECT_EQ(-48.0f, fish.x);
     EXPECT_EQ(WallContact::LowX, fish.wallContact());
-    fish.advanceWithoutDrawing();
+    fish.step();
     EXPECT_EQ(180.0f, fish.heading);
     EXPECT_GT(fish.x, -48.0f);
 }
@@ -225,7 +225,7 @@ TEST(SurfaceAndFloor, ALevelFishAtTheTopStaysOnTheSurfaceAndSlowsDown)
     settle(fish, 0);
     fish.y = 15;
     for (int i = 0; i < 50; ++i) {
-        fish.advanceWithoutDrawing();
+        fish.step();
         EXPECT_EQ(15.0f, fish.y);
         EXPECT_EQ(WallContact::Top, fish.wallContact());
     }

@@ -32,14 +32,10 @@ protected:
         viewWorldRectangle(kViewLeft, kViewRight, kViewBottom, kViewTop);
     }
 
-    // What one draw of `pellet` (inside its own matrix push, as the view does) hands to OpenGL.
+    // What one step of `pellet`, its pose drawn, hands to OpenGL.
     static std::vector<FeedbackPolygon> drawn(FoodPellet& pellet)
     {
-        return capturePolygons([&] {
-            glPushMatrix();
-            pellet.drawAndAdvance();
-            glPopMatrix();
-        });
+        return capturePolygons([&] { FoodPellet::draw(pellet.step()); });
     }
 
     static void drop(FoodPellet& pellet, float x, float y)
@@ -208,13 +204,13 @@ TEST(FoodPelletWithoutOpenGL, SinksAndIsEatenAsUsual)
     FoodPellet pellet;
     pellet.spawn(0.0f, 0.0f, kClickDepth);
     pellet.setActive(true);
-    pellet.drawAndAdvance();
+    pellet.step();
     const float firstHeight = pellet.currentPosition()[1];
     EXPECT_NEAR(kFirstDrawnHeight, firstHeight, 1e-4);
-    pellet.drawAndAdvance();
+    pellet.step();
     EXPECT_LT(pellet.currentPosition()[1], firstHeight);
 
     pellet.eat();
-    pellet.drawAndAdvance();
+    pellet.step();
     EXPECT_FALSE(pellet.isActive());
 }

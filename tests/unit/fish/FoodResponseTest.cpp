@@ -35,9 +35,7 @@ protected:
 
     Point drawAgain(int slot)
     {
-        glPushMatrix();
-        food[slot].drawAndAdvance();
-        glPopMatrix();
+        food[slot].step();
         const float* p = food[slot].currentPosition();
         return {p[0], p[1], p[2]};
     }
@@ -77,12 +75,12 @@ TEST_F(FoodResponse, TheMarkStaysThroughFramesWithoutFoodRulesAndHoldsOffWanderi
     // fish swims, and with it the fish never wanders.
     food[0].setActive(false);
     for (int i = 0; i < 1000; ++i)
-        fish.advanceWithoutDrawing();
+        fish.step();
     EXPECT_TRUE(fish.attracted);
     // The tail still beats at its resting pace, which the first wander event would have raised.
     const float before = fish.tailWavePhase();
     for (int i = 0; i < 5; ++i)
-        fish.advanceWithoutDrawing();
+        fish.step();
     const float resting = before + 0.7853981f;
     EXPECT_EQ(resting > 6.283185 ? 0.0f : resting, fish.tailWavePhase());
     respondToFood(fish, food);

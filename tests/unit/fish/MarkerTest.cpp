@@ -34,11 +34,11 @@ protected:
         EXPECT_FLOAT_EQ(z, marker.currentPosition()[2]);
     }
 
-    // The middle of what one drawAndGlide draws, in world x and y.
+    // The middle of what one frame's pose draws, in world x and y.
     std::pair<float, float> drawnCentre()
     {
         const std::vector<FeedbackPolygon> polygons =
-            capturePolygons([&] { marker.drawAndGlide(); });
+            capturePolygons([&] { marker.draw(marker.step()); });
         float left = 1e9f, right = -1e9f, bottom = 1e9f, top = -1e9f;
         for (const FeedbackPolygon& polygon : polygons)
             for (const FeedbackVertex& v : polygon) {
@@ -60,10 +60,10 @@ TEST_F(MarkerTest, GlidesAStepAFrameAndStopsWithinAStepOfTheTarget)
 {
     marker.place(0.0f, 0.0f, -70.0f);
     marker.setTarget(10.0f, -7.2f, -66.0f);
-    marker.drawAndGlide();
+    marker.step();
     expectAt(kStep, -kStep, -70.0f + kStep);
     for (int frame = 0; frame < 30; ++frame)
-        marker.drawAndGlide();
+        marker.step();
     // 9 is 1 short of 10, -6 is 1.2 short of -7.2, -67 is 1 short of -66.
     expectAt(9.0f, -6.0f, -67.0f);
 }
@@ -73,7 +73,7 @@ TEST_F(MarkerTest, NeverReachesATargetAStepOrLessAway)
     marker.place(2.0f, 3.0f, -70.0f);
     marker.setTarget(2.0f + kStep, 3.0f - 1.0f, -70.0f + 0.25f);
     for (int frame = 0; frame < 20; ++frame)
-        marker.drawAndGlide();
+        marker.step();
     expectAt(2.0f, 3.0f, -70.0f);
 }
 
@@ -81,9 +81,9 @@ TEST_F(MarkerTest, PlacingForgetsTheOldTarget)
 {
     marker.place(0.0f, 0.0f, -70.0f);
     marker.setTarget(20.0f, 0.0f, -70.0f);
-    marker.drawAndGlide();
+    marker.step();
     marker.place(-5.0f, 5.0f, -60.0f);
-    marker.drawAndGlide();
+    marker.step();
     expectAt(-5.0f, 5.0f, -60.0f);
 }
 
@@ -103,7 +103,7 @@ TEST_F(MarkerTest, IsAConeOfRadiusThreeAndHeightOneCompiledOnce)
 {
     marker.place(0.0f, 0.0f, 0.0f);
     const std::vector<FeedbackPolygon> polygons =
-        capturePolygons([&] { marker.drawAndGlide(); });
+        capturePolygons([&] { marker.draw(marker.step()); });
     ASSERT_FALSE(polygons.empty());
     float widest = 0.0f, lowest = 1e9f, highest = -1e9f;
     for (const FeedbackPolygon& polygon : polygons)
@@ -125,7 +125,7 @@ TEST_F(MarkerTest, IsAConeOfRadiusThreeAndHeightOneCompiledOnce)
         return lists;
     };
     for (int frame = 0; frame < 10; ++frame)
-        marker.drawAndGlide();
+        marker.draw(marker.step());
     EXPECT_EQ(1, listCount());
 }
 
@@ -133,16 +133,16 @@ TEST_F(MarkerTest, SpinWrapsFromJustAbove360ToExactlyZero)
 {
     marker.place(0.0f, 0.0f, -70.0f);
     // At most one full turn of 0.1-degree draws, and a few for rounding.
+    float before = marker.step().spin;
     for (int draw = 0; draw < 3610; ++draw) {
-        const float before = Marker::spinAngle();
-        marker.drawAndGlide();
-        const float after = Marker::spinAngle();
+        const float after = marker.step().spin;
         if (after < before) {
             EXPECT_GT(before + 0.1f, 360.0f);
             EXPECT_EQ(0.0f, after);
             return;
         }
         EXPECT_NEAR(before + 0.1f, after, 1e-3);
+        before = after;
     }
     FAIL() << "the spin never wrapped";
 }

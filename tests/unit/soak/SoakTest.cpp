@@ -52,9 +52,7 @@ void aimCamera()
 
 void drawPellet(FoodPellet& pellet)
 {
-    glPushMatrix();
-    pellet.drawAndAdvance();
-    glPopMatrix();
+    FoodPellet::draw(pellet.step());
 }
 
 // Drops the pellet at a random point of the fish's swimming range, as a click in feed mode does.
@@ -136,14 +134,9 @@ TEST(Soak, FiftyFishWithFoodStayInTheirBoxesAndWithinTheirRangesFor100000Frames)
         const bool drawn = frame % kDrawEvery == 0;
         for (int i = 0; i < kMaxFishCount; ++i) {
             Fish& f = fish[i];
-            if (drawn) {
-                glPushMatrix();
-                glTranslatef(f.x, f.y, f.z);
-                f.drawAndAdvance();
-                glPopMatrix();
-            } else {
-                f.advanceWithoutDrawing();
-            }
+            const FishPose pose = f.step();
+            if (drawn)
+                Fish::draw(pose);
             // The frame's fish pass reacts to food once inside the fish's matrix and once after.
             respondToFood(f, food);
             pullFood(f, food);

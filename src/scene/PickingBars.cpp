@@ -1,4 +1,4 @@
-#include "view/PickingBars.h"
+#include "scene/PickingBars.h"
 
 #include <windows.h>
 #include <GL/gl.h>

@@ -1,16 +1,28 @@
 // The living things of the tank and the rules a frame applies between them: the 50 fish slots and
 // the ramp that lets the fish in, the 20 food slots, the three bubble emitters and where they
-// stand, and the marker. Drawing them is the frame passes' business.
+// stand, the marker and the bars that clicks are picked against. A frame steps the tank first,
+// making every change of the frame, and then draws what the step left behind.
 #pragma once
 
 #include "fish/BubbleSystem.h"
 #include "fish/Fish.h"
 #include "fish/FoodPellet.h"
 #include "fish/Marker.h"
+#include "fish/School.h"
+#include "scene/PickingBars.h"
+#include "scene/TankAction.h"
 #include "settings/AquariumSettings.h"
 #include "tank/TankBounds.h"
-#include "view/PickingBars.h"
-#include "view/ViewCommands.h"
+
+// What one step leaves for drawing: each living thing as it stood when it moved.
+struct TankFrame {
+    int fishCount = 0;                  // the fish posed this frame, the first `fishCount` slots
+    FishPose fish[kMaxFishCount];
+    int fishKind[kMaxFishCount] = {};   // the skin each posed fish is drawn with
+    bool markerShown = false;
+    MarkerPose marker;
+    PelletPose food[kFoodSlots];        // a slot with no pellet in the water is not shown
+};
 
 class TankScene {
 public:
@@ -23,15 +35,13 @@ public:
     // Readies every food slot: its motion, its geometry, its texture.
     void prepareFood();
 
-    // Lets one more fish in, up to all of them; every frame starts with it.
-    void advanceRamp();
-
-    // What fish `i` does about the food and the other fish once it has moved. Food draws fish
-    // only in feed mode (`mode` is the view's interaction mode); pulling and eating happen in
-    // every mode.
-    void respondToFood(int i, int mode);
-    void pullFood(int i);
-    void resolveCollisions(int i);
+    // One frame of the tank, each change in its fixed order, which is also the order of their
+    // random numbers: one more fish let in; each swimming fish of a kind the settings show
+    // moves, answers the food twice (food draws fish only when `modeAction` drops food; pulling
+    // and eating happen always) and then the other fish; a fish beyond every kind only answers
+    // food and fish; the marker glides when `modeAction` sends it and every fish is in; the
+    // bubbles rise; the food sinks. What drawing needs is left in `frame`.
+    void step(const AquariumSettings& settings, TankAction modeAction);
 
     // Drops a pellet just below the picked point (x, y), into the first free slot; with every slot
     // in use, nothing is dropped.
@@ -44,6 +54,7 @@ public:
 
     TankBounds tankBounds;  // the swimming volume, from the screen size at set-up
     int fishRamp = 0;       // fish released into the tank so far, one more per frame up to 50
+    TankFrame frame;        // what the last step left for drawing
 
     // Their constructors draw random numbers, so their order here is the order of those draws.
     Fish fish[kMaxFishCount];
@@ -53,4 +64,9 @@ public:
     FoodPellet food[kFoodSlots];                      // the pellet slots
 
     PickingBars pickingBars;  // what clicks are picked against
+
+private:
+    void stepFish(const FishKindRanges& kinds, bool foodDrawsFish);
+    // What fish `i` does about the food once it has moved.
+    void answerFood(int i, bool foodDrawsFish);
 };

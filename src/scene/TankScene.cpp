@@ -1,8 +1,6 @@
-#include "view/TankScene.h"
+#include "scene/TankScene.h"
 
 #include "fish/School.h"
-#include "settings/AquariumSettings.h"
-#include "view/Interaction.h"
 
 namespace {
 
@@ -43,26 +41,48 @@ void TankScene::prepareFood()
         pellet.prepare();
 }
 
-void TankScene::advanceRamp()
+void TankScene::step(const AquariumSettings& settings, TankAction modeAction)
 {
     if (fishRamp < kMaxFishCount)
         ++fishRamp;
+    // Kinds are worked out afresh every frame, so changed counts re-skin fish without moving them.
+    stepFish(FishKindRanges(settings.fishCount), modeAction == TankAction::DropFood);
+
+    frame.markerShown = modeAction == TankAction::SendMarker && fishRamp == kMaxFishCount;
+    if (frame.markerShown)
+        frame.marker = marker.step();
+
+    for (BubbleSystem& emitter : bubbleEmitters)
+        emitter.step(kBubbleSettingMax - settings.bubbleCount);
+
+    for (int slot = 0; slot < kFoodSlots; ++slot)
+        frame.food[slot] = food[slot].isActive() ? food[slot].step() : PelletPose{};
 }
 
-void TankScene::respondToFood(int i, int mode)
+void TankScene::stepFish(const FishKindRanges& kinds, bool foodDrawsFish)
 {
-    if (mode == ModeFeed)
-        ::respondToFood(fish[i], food);
+    frame.fishCount = 0;
+    const int swimming = kinds.swimmingCount(fishRamp);
+    for (int i = 0; i < swimming; ++i) {
+        const int kind = kinds.kindOf(i);
+        if (kind >= 0) {
+            frame.fish[frame.fishCount] = fish[i].step();
+            frame.fishKind[frame.fishCount] = kind;
+            ++frame.fishCount;
+            answerFood(i, foodDrawsFish);
+        }
+        // A moved fish answers the food a second time before the collisions: each pull moves the
+        // pellet again, so a fish pulls twice per frame.
+        answerFood(i, foodDrawsFish);
+        resolveCollisions(fish, i);
+    }
 }
 
-void TankScene::pullFood(int i)
+void TankScene::answerFood(int i, bool foodDrawsFish)
 {
-    ::pullFood(fish[i], food);
-}
-
-void TankScene::resolveCollisions(int i)
-{
-    ::resolveCollisions(fish, i);
+    if (foodDrawsFish)
+        respondToFood(fish[i], food);
+    pullFood(fish[i], food);
 }
 
 void TankScene::dropFood(float pickX, float pickY)
