@@ -68,7 +68,8 @@ BOOL AquariumApp::startFullScreen(ViewRole role)
         return FALSE;
     }
 
-    const HWND order = role == ViewRole::ScreenSaver ? HWND_TOPMOST : HWND_TOP;
+    const bool topmost = roleRow(role).topmost;
+    const HWND order = topmost ? HWND_TOPMOST : HWND_TOP;
     if (severalScreens) {
         // Maximised, a window fills one screen only: it is placed over all of them instead.
         frame->ModifyStyle(WS_THICKFRAME, 0);
@@ -80,7 +81,7 @@ BOOL AquariumApp::startFullScreen(ViewRole role)
     frame->CenterWindow();
     frame->UpdateWindow();
     frame->ShowWindow(SW_SHOWMAXIMIZED);
-    if (role == ViewRole::ScreenSaver)
+    if (topmost)
         ::SetWindowPos(frame->m_hWnd, order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return TRUE;
 }

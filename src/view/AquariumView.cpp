@@ -17,8 +17,6 @@ namespace {
 
 // How far the mouse may move, in pixels either way, before it ends the screen saver.
 constexpr int kScreenSaverMouseSlack = 4;
-// The preview is small and only a hint of the tank: half the display's rate is plenty.
-constexpr int kPreviewFramesPerSecond = 30;
 
 }  // namespace
 
@@ -85,21 +83,19 @@ bool AquariumView::setUpScene()
     renderer.setUpScreenCopy();
     scene.prepareFood();
     createMediaDialogs();
-    // The screen saver and its preview show the tank alone: the start-up text speaks of the
-    // menu and keys they do not have, and the screen saver hides the pointer at once.
-    if (role != ViewRole::Desktop && renderer.overlay.isVisible())
+    if (!role->showsStartUpText && renderer.overlay.isVisible())
         renderer.overlay.toggle();
-    if (role == ViewRole::ScreenSaver)
+    if (role->hidesPointerAtOnce)
         cursorHideCounter.hideNow();
-    if (role == ViewRole::Preview)
-        frameLoop.limitRate(kPreviewFramesPerSecond);
+    if (role->framesPerSecond != 0)
+        frameLoop.limitRate(role->framesPerSecond);
     return true;
 }
 
 void AquariumView::createMediaDialogs()
 {
-    // A preview stays silent: without the music dialog nothing starts the built-in tune.
-    if (role != ViewRole::Preview) {
+    // Without the music dialog nothing starts the built-in tune.
+    if (role->playsMusic) {
         musicDialog = std::make_unique<CustomMusicDialog>(cursorHideCounter);
         musicDialog->Create(IDD_CUSTOM_MUSIC, this);
         musicDialog->ShowWindow(SW_HIDE);
@@ -169,8 +165,7 @@ void AquariumView::OnDestroy()
 {
     tearDown();
     CWnd::OnDestroy();
-    // A preview ends with its window, which goes when the window it is drawn into goes.
-    if (role == ViewRole::Preview)
+    if (role->quitsWithWindow)
         ::PostQuitMessage(0);
 }
 
@@ -211,7 +206,7 @@ void AquariumView::OnLButtonUp(UINT flags, CPoint point)
 
 void AquariumView::OnRButtonDown(UINT flags, CPoint point)
 {
-    if (role != ViewRole::Desktop) {
+    if (!role->offersMenu) {
         CWnd::OnRButtonDown(flags, point);
         return;
     }
@@ -290,11 +285,11 @@ void AquariumView::OnMouseMove(UINT flags, CPoint point)
 
 BOOL AquariumView::PreTranslateMessage(MSG* msg)
 {
-    if (role == ViewRole::ScreenSaver && endsScreenSaver(*msg)) {
+    if (role->endsOnInput && endsScreenSaver(*msg)) {
         tearDown();
         std::exit(0);
     }
-    if (role == ViewRole::Desktop && msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
+    if (role->offersMenu && msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
         renderer.overlay.toggle();
     return CWnd::PreTranslateMessage(msg);
 }

@@ -13,13 +13,9 @@
 #include "view/FrameRenderer.h"
 #include "view/GlSurface.h"
 #include "view/Interaction.h"
+#include "view/ViewRoles.h"
 
 #include <memory>
-
-// What the view is there for: the desktop aquarium with its menu and modes, the screen saver
-// that the first touch of a key or the mouse ends, or the small live preview inside another
-// program's window. Neither of the last two has a menu or modes.
-enum class ViewRole { Desktop, ScreenSaver, Preview };
 
 class AquariumView : public CWnd {
 public:
@@ -30,7 +26,7 @@ public:
     // laid out for (the screen, every screen, or the preview's window).
     void setRole(ViewRole viewRole, SIZE laidOutFor)
     {
-        role = viewRole;
+        role = &roleRow(viewRole);
         surfaceSize = laidOutFor;
     }
 
@@ -85,7 +81,7 @@ private:
     bool endsScreenSaver(const MSG& msg);
     void showMediaDialog(CDialog* dialog);
 
-    ViewRole role = ViewRole::Desktop;
+    const ViewRoleRow* role = &roleRow(ViewRole::Desktop);
     SIZE surfaceSize{};         // none set: the screen
     POINT firstMousePosition{};  // where the pointer was when the screen saver started
     bool mousePositionKnown = false;
