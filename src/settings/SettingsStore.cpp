@@ -18,30 +18,30 @@ int clampTo(int value, int low, int high)
 
 // atoi of a key's text in section "Aquarium Settings"; a missing or empty key is first written
 // with its default text, whose value is then taken ("32767.5" gives 32767).
-int readWithDefault(const IniFile& ini, const SettingsKey& key)
+int readWithDefault(const IniFile& file, const IniFile& copy, const SettingsKey& key)
 {
-    std::string text = ini.readText(kAquariumSettingsSection, key.name);
+    std::string text = file.readText(kAquariumSettingsSection, key.name);
     if (text.empty()) {
-        ini.writeText(kAquariumSettingsSection, key.name, key.defaultText);
+        copy.writeText(kAquariumSettingsSection, key.name, key.defaultText);
         text = key.defaultText;
     }
     return std::atoi(text.c_str());
 }
 
-// A key's value after its load rule, writing what the rule writes.
-int loadKey(const IniFile& ini, const SettingsKey& key)
+// A key's value after its load rule, read from `file`, writing what the rule writes into `copy`.
+int loadKey(const IniFile& file, const IniFile& copy, const SettingsKey& key)
 {
-    const int value = readWithDefault(ini, key);
+    const int value = readWithDefault(file, copy, key);
     switch (key.rule) {
     case LoadRule::AsRead:
         return value;
     case LoadRule::Overridden:
-        ini.writeInt(kAquariumSettingsSection, key.name, key.fixedValue);
+        copy.writeInt(kAquariumSettingsSection, key.name, key.fixedValue);
         return key.fixedValue;
     case LoadRule::InRange:
         if (value >= key.low && value <= key.high)
             return value;
-        ini.writeInt(kAquariumSettingsSection, key.name, key.fixedValue);
+        copy.writeInt(kAquariumSettingsSection, key.name, key.fixedValue);
         return key.fixedValue;
     case LoadRule::Held:
         return clampTo(value, key.low, key.high);
@@ -53,9 +53,17 @@ int loadKey(const IniFile& ini, const SettingsKey& key)
 
 void SettingsStore::load(AquariumSettings& settings, ViewsPosition& views) const
 {
-    const IniFile ini(iniPath_);
+    // What the load writes replaces the file at once; it reads only what the file held before.
+    const IniFile file(iniPath_);
+    file.removeUnfinishedCopies();
+    file.update([&](const IniFile& copy) { loadFrom(file, copy, settings, views); });
+}
+
+void SettingsStore::loadFrom(const IniFile& file, const IniFile& copy, AquariumSettings& settings,
+                             ViewsPosition& views)
+{
     for (const SettingsKey& key : kAquariumSettingsKeys) {
-        const int value = loadKey(ini, key);
+        const int value = loadKey(file, copy, key);
         if (key.field != nullptr)
             settings.*key.field = value;
         else
@@ -66,11 +74,11 @@ void SettingsStore::load(AquariumSettings& settings, ViewsPosition& views) const
 
     for (int kind = 0; kind < kFishKinds; ++kind) {
         const std::string key = IniFile::listKey(kFishCountKeyStem, kind);
-        const std::string text = ini.readText(kFishNumberSection, key);
+        const std::string text = file.readText(kFishNumberSection, key);
         int count = 0;
         if (text.empty()) {
             count = std::rand() % 3 + 1;
-            ini.writeInt(kFishNumberSection, key, count);
+            copy.writeInt(kFishNumberSection, key, count);
         } else {
             count = std::atoi(text.c_str());
         }

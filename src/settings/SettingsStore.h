@@ -7,6 +7,8 @@
 
 #include "settings/AquariumSettings.h"
 
+class IniFile;
+
 #include <string>
 
 // File name appended to the settings directory by every reader and writer of the file.
@@ -42,6 +44,9 @@ public:
     static void applyFishCounts(AquariumSettings& settings, const int (&counts)[kFishKinds]);
 
 private:
+    static void loadFrom(const IniFile& file, const IniFile& copy, AquariumSettings& settings,
+                         ViewsPosition& views);
+
     std::string iniPath_;
 };
 

@@ -31,6 +31,7 @@ BEGIN_MESSAGE_MAP(AquariumSettingsDialog, CDialog)
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
     ON_WM_CLOSE()
+    ON_WM_DESTROY()
     ON_CONTROL_RANGE(BN_CLICKED, IDC_FRONT_FIXED, IDC_FRONT_FIXED, OnColorControl)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_FRONT_COLOR, IDC_BACK_AUTO, OnColorControl)
     ON_BN_CLICKED(IDC_RELOAD, OnReload)
@@ -138,7 +139,7 @@ void AquariumSettingsDialog::forEachBox(Visit visit)
 
 void AquariumSettingsDialog::load()
 {
-    loadDialogSettings(IniFile(settingsIniPath()), values);
+    loadDialogSettings(IniFile(settingsIniPath()), values, inFile);
     shared.phases.front = values.lockForeRotation;
     shared.phases.back = values.lockBackRotation;
     showValues();
@@ -185,12 +186,12 @@ void AquariumSettingsDialog::readControls()
     values.viewsNearFar = nearFarSlider.GetPos();
 }
 
-void AquariumSettingsDialog::save()
+void AquariumSettingsDialog::save(SaveScope scope)
 {
     readControls();
     values.lockForeRotation = shared.phases.front;
     values.lockBackRotation = shared.phases.back;
-    saveDialogSettings(IniFile(settingsIniPath()), values);
+    saveDialogSettings(IniFile(settingsIniPath()), values, inFile, scope);
     shared.applyDialogSettings(settingsForTank(values));
 }
 
@@ -201,7 +202,7 @@ void AquariumSettingsDialog::OnTimer(UINT_PTR id)
         leftRightSlider.SetPos(shared.views.viewsLeftRightNow);
         nearFarSlider.SetPos(shared.views.viewsNearFarNow);
     }
-    save();
+    save(SaveScope::ChangesButDrift);
     CDialog::OnTimer(id);
 }
 
@@ -225,8 +226,15 @@ void AquariumSettingsDialog::OnVScroll(UINT code, UINT position, HWND scrollBar)
 
 void AquariumSettingsDialog::OnClose()
 {
-    save();
+    save(SaveScope::Changes);
     CDialog::OnClose();
+}
+
+void AquariumSettingsDialog::OnDestroy()
+{
+    // However the dialog ends (OK, Cancel, Escape), what the ticks left out is saved.
+    save(SaveScope::Changes);
+    CDialog::OnDestroy();
 }
 
 void AquariumSettingsDialog::selectMode(ColorGroup group, Flag box)

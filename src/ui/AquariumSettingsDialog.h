@@ -1,6 +1,7 @@
 // The settings dialog: the light's colour, fog, light intensity, sound volume, bubbles and the
-// views of the tank. It saves its values and hands them to the tank every 100 ms while it is
-// open, so every change shows within a tenth of a second and nothing needs confirming.
+// views of the tank. It hands its values to the tank every 100 ms while it is open, and saves
+// those that changed, so every change shows within a tenth of a second and nothing needs
+// confirming.
 #pragma once
 
 #include "framework/Dialog.h"
@@ -31,10 +32,11 @@ protected:
     void OnHScroll(UINT code, UINT position, HWND scrollBar);
     void OnVScroll(UINT code, UINT position, HWND scrollBar);
     void OnClose();
+    void OnDestroy();
     // The colour controls: the six swatches and the six mode boxes of the two colour groups.
     void OnColorControl(UINT id);
     void OnReload() { load(); }
-    void OnSaveNow() { save(); }
+    void OnSaveNow() { save(SaveScope::Changes); }
     void OnPreviousBackground();
     void OnNextBackground();
     void OnFishSettings();
@@ -43,7 +45,7 @@ protected:
 
 private:
     void load();
-    void save();
+    void save(SaveScope scope);
     void showValues();
     void readControls();
     void readVerticalSliders();
@@ -72,4 +74,5 @@ private:
     CursorHideCounter& cursorHideCounter;
     bool fishSettingsOffered = false;
     AquariumSettings values{};  // the record's fields this dialog edits; rotations carry phases
+    KeyTexts inFile;            // what the settings file holds, as last read or written
 };

@@ -16,6 +16,35 @@ constexpr Flag kFrontModes[] = {&AquariumSettings::frontFixed, &AquariumSettings
 constexpr Flag kBackModes[] = {&AquariumSettings::backFixed, &AquariumSettings::backGradient,
                                &AquariumSettings::backAutoGradient};
 
+// Whether the key's value moves by itself while the dialog is open.
+bool drifts(const SettingsKey& key, const AquariumSettings& values)
+{
+    const bool viewFollowsEye = values.autoViews == 1 &&
+                                (key.field == &AquariumSettings::viewsLeftRight ||
+                                 key.field == &AquariumSettings::viewsNearFar);
+    return key.control == DialogControl::ColorPhase || viewFollowsEye;
+}
+
+// The key's value as the file holds it.
+std::string keyText(const SettingsKey& key, const AquariumSettings& values)
+{
+    char text[64];
+    switch (key.control) {
+    case DialogControl::CheckBox:
+    case DialogControl::FrontMode:
+    case DialogControl::BackMode:
+        return values.*key.field != 0 ? "1" : "0";
+    case DialogControl::Color:
+    case DialogControl::Number:
+        std::snprintf(text, sizeof text, "%d", values.*key.field);
+        return text;
+    case DialogControl::ColorPhase:
+        std::snprintf(text, sizeof text, "%f", static_cast<double>(values.*key.phaseField));
+        return text;
+    }
+    return {};
+}
+
 }  // namespace
 
 void selectColorMode(AquariumSettings& values, ColorGroup group, Flag box)
@@ -32,10 +61,12 @@ bool isColorMode(ColorGroup group, Flag flag)
     return false;
 }
 
-void loadDialogSettings(const IniFile& ini, AquariumSettings& values)
+void loadDialogSettings(const IniFile& ini, AquariumSettings& values, KeyTexts& inFile)
 {
-    for (const SettingsKey& key : kAquariumSettingsKeys) {
+    for (std::size_t k = 0; k < std::size(kAquariumSettingsKeys); ++k) {
+        const SettingsKey& key = kAquariumSettingsKeys[k];
         const std::string text = ini.readText(kAquariumSettingsSection, key.name);
+        inFile.text[k] = text;
         const int number = std::atoi(text.c_str());
         switch (key.control) {
         case DialogControl::CheckBox:
@@ -60,26 +91,31 @@ void loadDialogSettings(const IniFile& ini, AquariumSettings& values)
     }
 }
 
-void saveDialogSettings(const IniFile& ini, const AquariumSettings& values)
+void saveDialogSettings(const IniFile& ini, const AquariumSettings& values, KeyTexts& inFile,
+                        SaveScope scope)
 {
-    for (const SettingsKey& key : kAquariumSettingsKeys) {
-        char text[64];
-        switch (key.control) {
-        case DialogControl::CheckBox:
-        case DialogControl::FrontMode:
-        case DialogControl::BackMode:
-            std::snprintf(text, sizeof text, "%s", values.*key.field != 0 ? "1" : "0");
-            break;
-        case DialogControl::Color:
-        case DialogControl::Number:
-            std::snprintf(text, sizeof text, "%d", values.*key.field);
-            break;
-        case DialogControl::ColorPhase:
-            std::snprintf(text, sizeof text, "%f", static_cast<double>(values.*key.phaseField));
-            break;
-        }
-        ini.writeText(kAquariumSettingsSection, key.name, text);
+    KeyTexts changed = inFile;
+    bool anyChanged = false;
+    for (std::size_t k = 0; k < std::size(kAquariumSettingsKeys); ++k) {
+        const SettingsKey& key = kAquariumSettingsKeys[k];
+        if (scope == SaveScope::ChangesButDrift && drifts(key, values) && !inFile.text[k].empty())
+            continue;
+        changed.text[k] = keyText(key, values);
+        anyChanged = anyChanged || changed.text[k] != inFile.text[k];
     }
+    if (!anyChanged)
+        return;
+    // All the changes replace the file at once.
+    KeyTexts written = inFile;
+    const bool replaced = ini.update([&](const IniFile& copy) {
+        for (std::size_t k = 0; k < std::size(kAquariumSettingsKeys); ++k)
+            if (changed.text[k] != inFile.text[k] &&
+                copy.writeText(kAquariumSettingsSection, kAquariumSettingsKeys[k].name,
+                               changed.text[k]))
+                written.text[k] = changed.text[k];
+    });
+    if (replaced)
+        inFile = written;
 }
 
 AquariumSettings settingsForTank(const AquariumSettings& values)

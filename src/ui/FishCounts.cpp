@@ -25,8 +25,11 @@ void FishCounts::load(const IniFile& ini)
 
 void FishCounts::save(const IniFile& ini) const
 {
-    for (int kind = 0; kind < kFishKinds; ++kind)
-        ini.writeInt(kFishNumberSection, IniFile::listKey(kFishCountKeyStem, kind), counts[kind]);
+    ini.update([this](const IniFile& copy) {
+        for (int kind = 0; kind < kFishKinds; ++kind)
+            copy.writeInt(kFishNumberSection, IniFile::listKey(kFishCountKeyStem, kind),
+                          counts[kind]);
+    });
 }
 
 int FishCounts::total() const

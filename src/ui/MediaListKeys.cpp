@@ -62,15 +62,17 @@ MediaListState loadMediaList(const IniFile& ini, MediaList list)
 void saveMediaList(const IniFile& ini, MediaList list, const MediaListState& state)
 {
     const ListKeys& keys = keysOf(list);
-    ini.writeText(keys.section, keys.randomOrder, flagText(state.randomOrder));
-    ini.writeText(keys.section, keys.repeatAll, flagText(state.repeatAll));
-    ini.writeText(keys.section, keys.repeatOne, flagText(state.repeatOne));
-    ini.writeText(keys.section, keys.enabled, flagText(state.enabled));
-    if (keys.interval != nullptr)
-        ini.writeText(keys.section, keys.interval, state.interval);
-    int written = 0;
-    for (const std::string& path : state.paths)
-        if (ini.writeText(keys.section, keys.pathStem + std::to_string(written), path))
-            ++written;
-    ini.writeInt(keys.section, keys.count, written);
+    ini.update([&](const IniFile& copy) {
+        copy.writeText(keys.section, keys.randomOrder, flagText(state.randomOrder));
+        copy.writeText(keys.section, keys.repeatAll, flagText(state.repeatAll));
+        copy.writeText(keys.section, keys.repeatOne, flagText(state.repeatOne));
+        copy.writeText(keys.section, keys.enabled, flagText(state.enabled));
+        if (keys.interval != nullptr)
+            copy.writeText(keys.section, keys.interval, state.interval);
+        int written = 0;
+        for (const std::string& path : state.paths)
+            if (copy.writeText(keys.section, keys.pathStem + std::to_string(written), path))
+                ++written;
+        copy.writeInt(keys.section, keys.count, written);
+    });
 }

@@ -40,8 +40,8 @@ def stored(section, key):
 
 
 def stored_soon(section, key, value):
-    """Whether the key holds `value` within a second. An open dialog rewrites the whole file ten
-    times a second, so a single read can catch it half written."""
+    """Whether the key holds `value` within a second: a change reaches the file with one of the
+    dialog's ticks, ten a second."""
     return wait_until(lambda: stored(section, key) == value, 1.0)
 
 
@@ -97,6 +97,10 @@ class DialogTest(aquarium.AquariumTestCase):
         self.start(NO_FISH)
         dialog = self.open_dialog("settings", SETTINGS_DIALOG)
         picture = pixels(screenshot("dialog-settings"))
+        written = ini_path().stat().st_mtime_ns
+        time.sleep(3)
+        self.assertEqual(ini_path().stat().st_mtime_ns, written,
+                         "the open dialog, untouched, leaves the settings file alone")
         for control in (LOCK_FORE, FRONT_FIXED, FRONT_AUTO):
             left, top, _, bottom = dialog.controls[control].rect
             indicator = picture[top:bottom, left:left + 16]

@@ -5,10 +5,32 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
+    // The names of the files in the test's directory.
+    std::vector<std::string> filesThere() const
+    {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        const HANDLE search = ::FindFirstFileA((directory.path() + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(found.cFileName);
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+        return names;
+    }
+
     TestDirectory directory;
     IniFile ini{directory.path() + "test.ini"};
 };
@@ -113,6 +135,47 @@ TEST_F(IniFileTest, RefusesToWriteALineBreakAnywhere)
     }
     EXPECT_TRUE(ini.writeText("S", "K", "a value = with spaces; and signs"));
     EXPECT_EQ(readIni(ini.path()).value("S", "K"), "a value = with spaces; and signs");
+}
+
+TEST_F(IniFileTest, AnUpdateReplacesTheFileOnceWithAllItsWritesAndLeavesNoCopyBehind)
+{
+    writeFileBytes(ini.path(), "[Other]\r\nKept=1\r\n[S]\r\nA=old\r\n");
+    const std::string before = readFileBytes(ini.path());
+    EXPECT_TRUE(ini.update([&](const IniFile& copy) {
+        copy.writeText("S", "A", "new");
+        copy.writeInt("S", "B", 2);
+        EXPECT_EQ(readFileBytes(ini.path()), before) << "the file is as it was until the end";
+    }));
+    const IniText file = readIni(ini.path());
+    EXPECT_EQ(file.value("Other", "Kept"), "1");
+    EXPECT_EQ(file.keys("S"), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(file.value("S", "A"), "new");
+    EXPECT_EQ(ini.readInt("S", "B"), 2);
+    ASSERT_TRUE(ini.writeText("S", "C", "3"));
+    EXPECT_EQ(filesThere(), std::vector<std::string>{"test.ini"});
+}
+
+TEST_F(IniFileTest, AReadOnlyFileIsLeftAsItIs)
+{
+    writeFileBytes(ini.path(), "[S]\r\nA=1\r\n");
+    ASSERT_TRUE(::SetFileAttributesA(ini.path().c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(ini.writeText("S", "A", "2"));
+    EXPECT_FALSE(ini.update([](const IniFile& copy) { copy.writeText("S", "B", "2"); }));
+    EXPECT_EQ(readFileBytes(ini.path()), "[S]\r\nA=1\r\n");
+    EXPECT_EQ(filesThere(), std::vector<std::string>{"test.ini"});
+    ::SetFileAttributesA(ini.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(IniFileTest, OnlyTheCopiesOfProcessesThatEndedAreRemoved)
+{
+    const std::string running = "test.ini." + std::to_string(::GetCurrentProcessId()) + ".tmp";
+    const std::string ended = "test.ini.4000000000.tmp";  // beyond any process number
+    for (const std::string& name : {running, ended, std::string("test.ini.old.tmp")})
+        writeFileBytes(directory.file(name), "[S]\r\n");
+    ini.removeUnfinishedCopies();
+    std::vector<std::string> left = filesThere();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{running, "test.ini.old.tmp"}));
 }
 
 TEST(IniFileListKey, IsTheStemFollowedByTheDecimalIndex)

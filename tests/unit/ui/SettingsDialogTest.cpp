@@ -31,7 +31,8 @@ TEST(SettingsDialogKeys, ABoxIsCheckedOnlyByOneAGroupsLaterKeyWinsAndBadNumbersA
     AquariumSettings values{};
     values.frontAutoGradient = values.backAutoGradient = 1;
     values.volume = 99;
-    loadDialogSettings(file, values);
+    KeyTexts inFile;
+    loadDialogSettings(file, values, inFile);
     EXPECT_EQ(values.frontAutoGradient, 1) << "a group with no key set keeps its box";
     EXPECT_EQ(values.backAutoGradient, 1);
     EXPECT_EQ(values.volume, 0) << "a missing number reads as 0";
@@ -45,7 +46,7 @@ TEST(SettingsDialogKeys, ABoxIsCheckedOnlyByOneAGroupsLaterKeyWinsAndBadNumbersA
                   {"LOCKFORE ROT", "12.5"},     {"CHECK VIEWS", "1"}};
     for (const auto& entry : stored)
         file.writeText(kSection, entry.key, entry.text);
-    loadDialogSettings(file, values);
+    loadDialogSettings(file, values, inFile);
     EXPECT_EQ(values.showWater, 0) << "only 1 checks a box";
     EXPECT_EQ(values.showTerra, 1);
     EXPECT_EQ(values.frontAutoGradient, 1) << "the later key of the group wins";
@@ -70,7 +71,8 @@ TEST(SettingsDialogKeys, SaveWritesFlagsAsOneOrZeroPhasesWithSixDecimalsAndTheRe
     values.lockForeRotation = 123.456f;
     values.fogDensity = 25;
     values.viewsLeftRight = 7000;
-    saveDialogSettings(file, values);
+    KeyTexts inFile;
+    saveDialogSettings(file, values, inFile, SaveScope::Changes);
     for (const char* key : kKeys)
         EXPECT_FALSE(file.readText(kSection, key).empty()) << key << " is written";
     EXPECT_EQ(file.readText(kSection, "FRONT GUDING"), "1");
@@ -139,6 +141,33 @@ TEST_F(SettingsDialogTest, AnEmptyFileOpensAtZeroWithBothGroupsCyclingAndTheFirs
     EXPECT_EQ(shared.settings.frontAutoGradient, 1) << "the tank has the dialog's values";
 }
 
+TEST_F(SettingsDialogTest, TicksWriteOnlyTheKeysThatChangedAndThePhasesWhenItEnds)
+{
+    open();
+    tick();
+    // From here on, what a tick writes is all that the file holds.
+    ASSERT_TRUE(::DeleteFileA(ini.path().c_str()));
+    const auto writtenKeys = [this] {
+        std::vector<std::string> written;
+        for (const char* key : kKeys)
+            if (!ini.readText(kSection, key).empty())
+                written.push_back(key);
+        return written;
+    };
+    for (int i = 0; i < 10; ++i)
+        tick();
+    EXPECT_TRUE(writtenKeys().empty()) << "an untouched dialog writes nothing";
+
+    drag(IDC_FOG, 20, WM_VSCROLL);
+    shared.phases.front = 42.5f;  // a cycling light moves its phase on every frame
+    tick();
+    tick();
+    EXPECT_EQ(writtenKeys(), std::vector<std::string>{"FOGNONGDU"});
+
+    dialog.DestroyWindow();
+    EXPECT_EQ(ini.readText(kSection, "LOCKFORE ROT"), "42.500000");
+}
+
 TEST_F(SettingsDialogTest, AModeBoxSelectsItselfAndClearsTheRestOfItsGroup)
 {
     open();
@@ -189,8 +218,10 @@ TEST_F(SettingsDialogTest, ByHandTheViewsSlidersMoveTheEyeAutomaticallyTheyFollo
     tick();
     EXPECT_EQ(sliderPosition(IDC_VIEWS_LEFT_RIGHT), 1234) << "the sliders show the drift";
     EXPECT_EQ(sliderPosition(IDC_VIEWS_NEAR_FAR), 567);
-    EXPECT_EQ(ini.readText(kSection, "VIEWSLEFTRIGHT"), "1234") << "and what is saved is that";
     EXPECT_EQ(ini.readText(kSection, "CHECK VIEWS"), "1");
+    dialog.DestroyWindow();
+    EXPECT_EQ(ini.readText(kSection, "VIEWSLEFTRIGHT"), "1234")
+        << "what is saved when the dialog ends is where the drift took the eye";
 }
 
 }  // namespace
