@@ -11,9 +11,6 @@
 #include <iterator>
 #include <vector>
 
-bool ownMusicPlaying = true;
-bool builtInSoundPending = true;
-
 namespace {
 
 constexpr WORD kMusicResourceId = 227;
@@ -68,13 +65,13 @@ void stopBuiltInMusic()
     tuneLoop().stop();
 }
 
-void superviseBuiltInMusic(int attenuation, const TuneSwitch& tune)
+void BuiltInTuneSupervisor::tick(int attenuation, bool ownMusicPlays)
 {
-    if (ownMusicPlaying) {
-        builtInSoundPending = true;
+    if (ownMusicPlays) {
+        pending = true;
         tune.stop();
-    } else if (builtInSoundPending) {
+    } else if (pending) {
         tune.start(attenuation);
-        builtInSoundPending = false;
+        pending = false;
     }
 }

@@ -5,11 +5,6 @@
 
 #include <windows.h>
 
-// The user's own music is playing; the built-in tune must not.
-extern bool ownMusicPlaying;
-// The built-in tune has to be (re)started as soon as own music is not playing.
-extern bool builtInSoundPending;
-
 // Unpacks the tune, sets its volume for the settings' `attenuation` and starts looping it.
 void startBuiltInMusic(int attenuation);
 
@@ -31,8 +26,22 @@ struct TuneSwitch {
     void (*stop)();
 };
 
-// The sound step of a frame tick. While own music plays, the built-in tune is stopped on every
-// tick and left pending; once own music stops, the pending tune is started on the next tick, once,
-// at the settings' `attenuation`.
-void superviseBuiltInMusic(int attenuation,
-                           const TuneSwitch& tune = {startBuiltInMusic, stopBuiltInMusic});
+// The sound step of the frame ticks: keeps the built-in tune silent while the user's own music
+// plays, and starts it when that stops.
+class BuiltInTuneSupervisor {
+public:
+    explicit BuiltInTuneSupervisor(
+        const TuneSwitch& tuneSwitch = {startBuiltInMusic, stopBuiltInMusic})
+        : tune(tuneSwitch)
+    {
+    }
+
+    // One tick. While `ownMusicPlays`, the tune is stopped on every tick and left pending; once
+    // own music stops, the pending tune is started on the next tick, once, at the settings'
+    // `attenuation`.
+    void tick(int attenuation, bool ownMusicPlays);
+
+private:
+    TuneSwitch tune;
+    bool pending = true;  // the tune has to be (re)started as soon as own music is not playing
+};

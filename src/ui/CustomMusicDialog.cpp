@@ -84,7 +84,7 @@ void CustomMusicDialog::load()
 
 void CustomMusicDialog::OnTimer(UINT_PTR id)
 {
-    ownMusicPlaying = onOffBox.isChecked();
+    ownMusicOn = onOffBox.isChecked();
     if (list.playState == Playing) {
         position = player.getPosition();
         positionSlider.SetPos(static_cast<int>(position));
@@ -198,7 +198,7 @@ void CustomMusicDialog::startPlayback()
         return;
     list.playState = Playing;
     player.play();
-    markCurrentRow();
+    musicList.markRow(list.currentIndex);
     enableEditing(false);
     onOffBox.SetCheck(true);
 }
@@ -209,15 +209,9 @@ void CustomMusicDialog::stopPlayback()
     player.stop();
     player.seek(0);
     list.currentIndex = -1;
-    markCurrentRow();
+    musicList.markRow(list.currentIndex);
     musicList.SetItemState(-1, 0, LVIS_SELECTED);
     enableEditing(true);
-}
-
-void CustomMusicDialog::markCurrentRow()
-{
-    currentListRow = list.currentIndex;
-    musicList.Invalidate(FALSE);
 }
 
 void CustomMusicDialog::enableEditing(bool enable)

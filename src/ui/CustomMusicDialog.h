@@ -15,6 +15,9 @@ public:
     explicit CustomMusicDialog(CursorHideCounter& cursor, CWnd* parent = nullptr);
 
     const MusicPlaylist& playlist() const { return list; }
+    // Whether the "On/Off" box, as of the dialog's last tick, gives the sound to the user's own
+    // music: the built-in tune must then be silent.
+    bool playsOwnMusic() const { return ownMusicOn; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -44,7 +47,6 @@ private:
     void startPlayback();
     void stopPlayback();
     void enableEditing(bool enable);
-    void markCurrentRow();
 
     HighlightListCtrl musicList;
     SkinnedSlider volumeSlider;
@@ -53,4 +55,5 @@ private:
     MusicPlaylist list;
     int listVolume = 0;
     long position = 0;
+    bool ownMusicOn = true;  // until the first tick, nothing may start the built-in tune
 };

@@ -1,7 +1,5 @@
 #include "ui/HighlightListCtrl.h"
 
-int currentListRow = -1;
-
 namespace {
 constexpr COLORREF kRowText = 0xFF0000;
 constexpr COLORREF kRowBackground = 0x82B8C4;
@@ -12,6 +10,13 @@ BEGIN_MESSAGE_MAP(HighlightListCtrl, CListCtrl)
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
 END_MESSAGE_MAP()
 
+void HighlightListCtrl::markRow(int row)
+{
+    markedRow = row;
+    if (m_hWnd != nullptr)
+        Invalidate(FALSE);
+}
+
 void HighlightListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result)
 {
     auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
@@ -20,7 +25,7 @@ void HighlightListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result)
         *result = CDRF_NOTIFYITEMDRAW;
     } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
         draw->clrText = kRowText;
-        draw->clrTextBk = static_cast<int>(draw->nmcd.dwItemSpec) == currentListRow
+        draw->clrTextBk = static_cast<int>(draw->nmcd.dwItemSpec) == markedRow
                               ? kCurrentRowBackground
                               : kRowBackground;
     }

@@ -4,12 +4,16 @@
 
 #include "framework/Controls.h"
 
-// The row to mark, -1 for none; its owner sets it and redraws the rows that changed.
-extern int currentListRow;
-
 class HighlightListCtrl : public CListCtrl {
+public:
+    // Marks row `row` (-1: none) and redraws the list.
+    void markRow(int row);
+
 protected:
     void OnCustomDraw(NMHDR* header, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    int markedRow = -1;
 };

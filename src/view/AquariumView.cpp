@@ -1,6 +1,5 @@
 #include "view/AquariumView.h"
 
-#include "media/BuiltInMusic.h"
 #include "res/resource.h"
 #include "ui/AquariumSettingsDialog.h"
 #include "ui/CustomBackgroundDialog.h"
@@ -66,7 +65,7 @@ bool AquariumView::setUpScene()
         return false;
     frameLoop.syncToDisplay(surface.dc());
     renderer.overlay.createFont(surface.dc());
-    FrameRenderer::setFixedState();
+    renderer.setFixedState();
 
     if (surfaceSize.cx <= 0 || surfaceSize.cy <= 0)
         surfaceSize = {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
@@ -156,7 +155,9 @@ void AquariumView::runTick(UINT_PTR id)
 {
     if (frameLoop.frameDue())
         renderFrame();
-    superviseBuiltInMusic(shared.settings.volume);
+    // Without the music dialog (the preview) the built-in tune stays silent too.
+    tuneSupervisor.tick(shared.settings.volume,
+                        musicDialog == nullptr || musicDialog->playsOwnMusic());
     CWnd::OnTimer(id);
     frameLoop.dropQueuedTicks();
 }

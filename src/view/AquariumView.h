@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/Wnd.h"
+#include "media/BuiltInMusic.h"
 #include "scene/TankScene.h"
 #include "settings/SharedSettings.h"
 #include "ui/CursorHideCounter.h"
@@ -94,5 +95,6 @@ private:
     FrameRenderer renderer{shared, cursorHideCounter};  // the passes that draw a frame
     Interaction interaction;    // the mode and the clicks waiting for the frame's picks
     std::unique_ptr<CustomMusicDialog> musicDialog;            // the user's own music
+    BuiltInTuneSupervisor tuneSupervisor;  // the built-in tune, silent while own music plays
     std::unique_ptr<CustomBackgroundDialog> backgroundDialog;  // the user's own pictures
 };

@@ -19,7 +19,7 @@ constexpr double kRippleHalfSide = 1.01;
 constexpr float kEmitterDrawOffset[3] = {5.0f, -45.0f, -60.0f};
 }  // namespace
 
-void FrameRenderer::setFixedState()
+void FrameRenderer::setFixedState() const
 {
     glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);

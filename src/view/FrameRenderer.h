@@ -33,7 +33,7 @@ public:
 
     // Scene set-up's OpenGL state: texturing, smooth shading, the black clear colour, the depth
     // test, light 1 (not yet lighting itself) with colour material, and blending.
-    static void setFixedState();
+    void setFixedState() const;
     // Builds the backdrop's grid across the tank and draws it once, before its picture exists, as
     // the frames will draw it later.
     void buildBackdrop(const TankBounds& tank);
@@ -87,6 +87,7 @@ private:
 
     SharedSettings& shared;
     CursorHideCounter& cursorHideCounter;
+    SceneLight sceneLight;           // light 1 as the frames set it
     float lightPhase = 0;            // the phase of the light's cycling or swaying colours
     bool lightPhaseStarted = false;  // the phase has been taken from the settings
 };

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-SceneLight sceneLight;
-
 namespace {
 
 constexpr float kTwoPi = 6.2831853f;

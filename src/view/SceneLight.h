@@ -14,8 +14,6 @@ struct SceneLight {
     float position[4] = {1000.0f, -1000.0f, 1000.0f, 1.0f};
 };
 
-extern SceneLight sceneLight;
-
 using Rgb = std::array<float, 3>;
 
 // Frames the cycling and swaying colours take to come round (a minute at 60 frames a second);

@@ -20,28 +20,21 @@ constexpr int kAttenuation = 1234;
 TEST(BuiltInMusicSupervision, StopsTheTuneOnEveryTickOfOwnMusicAndStartsItOnceAfter)
 {
     starts = stops = 0;
-    ownMusicPlaying = true;
-    builtInSoundPending = false;
+    BuiltInTuneSupervisor supervisor(kCountingTune);
     for (int tick = 0; tick < 3; ++tick)
-        superviseBuiltInMusic(kAttenuation, kCountingTune);
+        supervisor.tick(kAttenuation, true);
     EXPECT_EQ(stops, 3);
     EXPECT_EQ(starts, 0);
-    EXPECT_TRUE(builtInSoundPending);
 
-    ownMusicPlaying = false;
     for (int tick = 0; tick < 3; ++tick)
-        superviseBuiltInMusic(kAttenuation, kCountingTune);
+        supervisor.tick(kAttenuation, false);
     EXPECT_EQ(starts, 1) << "started on the first tick without own music, and only then";
     EXPECT_EQ(startedAt, kAttenuation) << "at the settings' volume";
     EXPECT_EQ(stops, 3);
-    EXPECT_FALSE(builtInSoundPending);
 
-    ownMusicPlaying = true;
-    superviseBuiltInMusic(kAttenuation, kCountingTune);
-    ownMusicPlaying = false;
-    superviseBuiltInMusic(kAttenuation, kCountingTune);
+    supervisor.tick(kAttenuation, true);
+    supervisor.tick(kAttenuation, false);
     EXPECT_EQ(starts, 2) << "own music that plays and stops again brings the tune back";
-    ownMusicPlaying = true;
 }
 
 }  // namespace

@@ -236,14 +236,13 @@ TEST_F(ControlsTest, ListMarksTheCurrentRowGreenAndEveryOtherSandy)
     HighlightListCtrl list;
     ASSERT_TRUE(list.SubclassWindow(child(WC_LISTVIEWA, "", LVS_REPORT, 200, 100)));
     EXPECT_EQ(customDraw(parent, list, CDDS_PREPAINT, 0, nullptr), CDRF_NOTIFYITEMDRAW);
-    currentListRow = 2;
+    list.markRow(2);
     for (DWORD_PTR row = 0; row < 4; ++row) {
         NMLVCUSTOMDRAW drawn{};
         EXPECT_EQ(customDraw(parent, list, CDDS_ITEMPREPAINT, row, &drawn), CDRF_DODEFAULT);
         EXPECT_EQ(drawn.clrText, 0xFF0000u) << "blue text";
         EXPECT_EQ(drawn.clrTextBk, row == 2 ? 0x00FF00u : 0x82B8C4u) << "row " << row;
     }
-    currentListRow = -1;
 }
 
 // An opener that records what the link asks of it and answers as told.

@@ -4,7 +4,6 @@
 #include "ui/CustomMusicDialog.h"
 
 #include "SettingsFileFixture.h"
-#include "media/BuiltInMusic.h"
 #include "res/resource.h"
 #include "support/TestDirectory.h"
 
@@ -60,10 +59,23 @@ protected:
             ini.writeText(kCustomSettingsSection, "MusicList" + std::to_string(i), paths[i]);
         ini.writeText(kCustomSettingsSection, "OwnMusic", ownMusic);
     }
+    // The background the list asks for row `row` when it draws it.
+    COLORREF rowBackground(int row)
+    {
+        NMLVCUSTOMDRAW draw{};
+        draw.nmcd.hdr = {::GetDlgItem(dialog.m_hWnd, IDC_MUSIC_LIST),
+                         static_cast<UINT_PTR>(IDC_MUSIC_LIST), static_cast<UINT>(NM_CUSTOMDRAW)};
+        draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+        draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
+        dialog.SendMessage(WM_NOTIFY, IDC_MUSIC_LIST, reinterpret_cast<LPARAM>(&draw));
+        return draw.clrTextBk;
+    }
 
     TestDirectory directory;
     CustomMusicDialog dialog{cursor};
 };
+
+constexpr COLORREF kMarkedRow = 0x00FF00;  // the playing track's row is green
 
 const int kEditingButtons[] = {IDC_MUSIC_ADD, IDC_MUSIC_REMOVE, IDC_MUSIC_REMOVE_ALL,
                                IDC_MUSIC_PLAY};
@@ -81,16 +93,17 @@ TEST_F(MusicDialogTest, AStoredListPlaysAtStartWithItsButtonsLockedUntilStopped)
     EXPECT_TRUE(checked(IDC_RANDOM_ORDER)) << "random wins over repeat one";
     EXPECT_FALSE(checked(IDC_REPEAT_ONE));
     EXPECT_EQ(dialog.playlist().playState, Playing);
-    EXPECT_EQ(currentListRow, dialog.playlist().currentIndex);
+    EXPECT_EQ(rowBackground(dialog.playlist().currentIndex), kMarkedRow);
     for (int id : kEditingButtons)
         EXPECT_FALSE(enabled(id)) << "button " << id << " while playing";
     EXPECT_TRUE(enabled(IDC_MUSIC_STOP));
     tick();
-    EXPECT_TRUE(ownMusicPlaying);
+    EXPECT_TRUE(dialog.playsOwnMusic());
 
     click(IDC_MUSIC_STOP);
     EXPECT_EQ(dialog.playlist().playState, Stopped);
-    EXPECT_EQ(currentListRow, -1) << "no row is marked once stopped";
+    for (int row = 0; row < 2; ++row)
+        EXPECT_NE(rowBackground(row), kMarkedRow) << "no row is marked once stopped";
     for (int id : kEditingButtons)
         EXPECT_TRUE(enabled(id)) << "button " << id << " once stopped";
     EXPECT_TRUE(checked(IDC_MUSIC_ON)) << "stopping does not switch own music off";
@@ -103,7 +116,7 @@ TEST_F(MusicDialogTest, EmptyOrUnplayableListsDoNotPlayAndOnOffDecidesTheTune)
     storeList({notMusic}, "0");
     open();
     tick();
-    EXPECT_FALSE(ownMusicPlaying) << "the built-in tune may play";
+    EXPECT_FALSE(dialog.playsOwnMusic()) << "the built-in tune may play";
 
     click(IDC_MUSIC_PLAY);
     EXPECT_NE(dialog.playlist().playState, Playing) << "a file that cannot play is not played";
@@ -114,7 +127,7 @@ TEST_F(MusicDialogTest, EmptyOrUnplayableListsDoNotPlayAndOnOffDecidesTheTune)
     ASSERT_TRUE(checked(IDC_MUSIC_ON));
     EXPECT_NE(dialog.playlist().playState, Playing) << "an empty list plays nothing";
     tick();
-    EXPECT_TRUE(ownMusicPlaying) << "and the tune stays off";
+    EXPECT_TRUE(dialog.playsOwnMusic()) << "and the tune stays off";
     EXPECT_EQ(ini.readText(kCustomSettingsSection, "MusicSum"), "0") << "saved as it changed";
     EXPECT_EQ(ini.readText(kCustomSettingsSection, "OwnMusic"), "1");
 }

@@ -2,7 +2,6 @@
 #include "view/AquariumView.h"
 
 #include "ViewFixture.h"
-#include "media/BuiltInMusic.h"
 
 #include <gtest/gtest.h>
 
@@ -85,15 +84,6 @@ TEST_F(ViewTest, F1TogglesTheOverlay)
     MSG other{view.m_hWnd, WM_KEYDOWN, VK_F2, 0, 0, {0, 0}};
     view.PreTranslateMessage(&other);
     EXPECT_TRUE(view.isOverlayVisible());
-}
-
-TEST_F(ViewTest, OwnMusicKeepsTheBuiltInTunePendingOnEveryTick)
-{
-    ASSERT_TRUE(ownMusicPlaying);
-    builtInSoundPending = false;
-    view.PostMessage(WM_TIMER, kFrameTimer);
-    pumpMessages();
-    EXPECT_TRUE(builtInSoundPending);
 }
 
 TEST_F(ViewTest, TwentyPelletsFillTheWaterAndAFurtherDropIsLost)
