@@ -83,7 +83,7 @@ void CustomBackgroundDialog::load()
     ::SetDlgItemTextA(m_hWnd, IDC_IMAGE_INTERVAL,
                       state.interval.empty() ? kDefaultInterval : state.interval.c_str());
     for (const std::string& path : state.paths)
-        addPicture(path);
+        addPicture(path, false);
     showMode(loadedMode(state));
     if (!state.paths.empty() && state.enabled)
         startShow();
@@ -115,18 +115,31 @@ void CustomBackgroundDialog::OnAdd()
     CFileDialog chooser(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kPictureFilter, this);
     if (chooser.DoModal() != IDOK)
         return;
-    addPicture(chooser.GetPathName());
+    addPicture(chooser.GetPathName(), true);
     saveChanges();
 }
 
-void CustomBackgroundDialog::addPicture(const std::string& path)
+void CustomBackgroundDialog::addShownState(MediaListState& state)
+{
+    state.interval = intervalText();
+    state.paths.insert(state.paths.end(), unreadablePictures.begin(), unreadablePictures.end());
+}
+
+void CustomBackgroundDialog::addPicture(const std::string& path, bool picked)
 {
     const int count = pictureList.GetItemCount();
-    if (count >= kMaxPictures) {
-        MessageBox(("The maximum number of background is: " + std::to_string(count)).c_str());
+    const int listed = count + static_cast<int>(unreadablePictures.size());
+    if (listed >= kMaxPictures) {
+        MessageBox(("The maximum number of background is: " + std::to_string(listed)).c_str());
         return;
     }
     const std::optional<PictureTexture> texture = LoadPictureTexture(path.c_str());
+    if (!texture && !picked) {
+        // Nobody asked for it just now: a message at start-up would stop the screen saver or
+        // the start itself, and the pictures that can be read show as before.
+        unreadablePictures.push_back(path);
+        return;
+    }
     if (!texture) {
         MessageBox(("(" + path + ")" + "image loading error.").c_str());
         stopShow();
@@ -159,6 +172,7 @@ void CustomBackgroundDialog::OnRemove()
 void CustomBackgroundDialog::OnRemoveAll()
 {
     pictureList.DeleteAllItems();
+    unreadablePictures.clear();
     for (const PictureTexture& texture : textures)
         glDeleteTextures(1, &texture.name);
     textures.clear();

@@ -24,7 +24,7 @@ protected:
     BOOL OnInitDialog() override;
     CListCtrl& fileList() override { return pictureList; }
     void modeChosen(int mode) override { pictureShow.pictureMode = mode; }
-    void addShownState(MediaListState& state) override { state.interval = intervalText(); }
+    void addShownState(MediaListState& state) override;
 
     void OnTimer(UINT_PTR id);
     void OnAdd();
@@ -41,7 +41,9 @@ private:
     void load();
 
     // Adds the picture at `path` as the list's last; a failure or a full list says so.
-    void addPicture(const std::string& path);
+    // Adds a picture to the list and the show. One the user has just `picked` that cannot be
+    // read gets a message and stops the show; a stored one is passed over and kept.
+    void addPicture(const std::string& path, bool picked);
     void startShow() { pictureShow.start(); }
     void stopShow();
     // Makes the list's item `index` the show's current picture while the show runs.
@@ -54,4 +56,7 @@ private:
     CListCtrl pictureList;
     PictureShow pictureShow;
     std::vector<PictureTexture> textures;  // one per list item, in list order
+    // Stored pictures that could not be read at start-up (deleted, or on a drive not there now):
+    // not shown, but kept at the end of the saved list for a start when they are back.
+    std::vector<std::string> unreadablePictures;
 };

@@ -237,9 +237,14 @@ class MediaTest(aquarium.AquariumTestCase):
         (self.media / "broken.jpg").write_bytes(b"\xff\xd8\xff\xe0 not the rest of a picture")
         # The accented path is typed by nobody: it comes from the file, as after a restart.
         kelp = windows_path(accented / "kelp.bmp")
+        # A picture deleted (or on a drive taken away) since it was added: passed over in silence
+        # and kept in the list.
+        gone = windows_path(self.media / "gone.png")
         aquarium.write_settings(NO_FISH, bubbles=False, sections={
-            "Custom Images": ["ImageSum=1", f"ImageList0={kelp}", "ImageTime=2", "CycImage=1"]})
+            "Custom Images": ["ImageSum=2", f"ImageList0={kelp}", f"ImageList1={gone}",
+                              "ImageTime=2", "CycImage=1"]})
         self.start()
+        self.assertIsNone(self.message_box(), "no message at start-up")
         reef = pixels(screenshot("media-reef"))
         self.assertIsNone(picture_on_backdrop(reef), "the reef shows until the show starts")
 
@@ -276,7 +281,9 @@ class MediaTest(aquarium.AquariumTestCase):
         self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 3)
         self.assertEqual(background.controls[IMAGE_ON].state["check"], 1)
         self.assertEqual(background.controls[REPEAT_ALL].state["check"], 1)
-        self.assertIn("ImageTime=2", aquarium.ini_path().read_text(encoding="latin-1").split())
+        stored = aquarium.ini_path().read_text(encoding="latin-1").splitlines()
+        self.assertIn("ImageTime=2", stored)
+        self.assertIn(f"ImageList3={gone}", stored, "the missing picture is kept, at the end")
 
     def test_an_eleventh_picture_is_refused_with_a_message(self):
         write_picture(self.media / "one.png", 0, 1, 64, 40)
