@@ -76,6 +76,7 @@ void CustomMusicDialog::load()
     for (const std::string& path : state.paths)
         musicList.InsertItem(musicList.GetItemCount(), path.c_str());
     onOffBox.SetCheck(state.enabled);
+    ownMusicOn = state.enabled;
     showMode(loadedMode(state));
     rememberSaved();
     if (!state.paths.empty() && state.enabled)

@@ -55,5 +55,5 @@ private:
     MusicPlaylist list;
     int listVolume = 0;
     long position = 0;
-    bool ownMusicOn = true;  // until the first tick, nothing may start the built-in tune
+    bool ownMusicOn = true;  // the box as the last tick (or the list's load) found it
 };

@@ -1,10 +1,13 @@
 #include "view/AquariumView.h"
 
 #include "res/resource.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsStore.h"
 #include "ui/AquariumSettingsDialog.h"
 #include "ui/CustomBackgroundDialog.h"
 #include "ui/CustomMusicDialog.h"
 #include "ui/FishSettingsDialog.h"
+#include "ui/MediaListKeys.h"
 #include "ui/OwnerDrawPopupMenu.h"
 
 #include <GL/gl.h>
@@ -93,15 +96,24 @@ bool AquariumView::setUpScene()
 
 void AquariumView::createMediaDialogs()
 {
-    // Without the music dialog nothing starts the built-in tune.
-    if (role->playsMusic) {
-        musicDialog = std::make_unique<CustomMusicDialog>(cursorHideCounter);
-        musicDialog->Create(IDD_CUSTOM_MUSIC, this);
-        musicDialog->ShowWindow(SW_HIDE);
-    }
-    backgroundDialog = std::make_unique<CustomBackgroundDialog>(cursorHideCounter);
-    backgroundDialog->Create(IDD_CUSTOM_BACKGROUND, this);
-    backgroundDialog->ShowWindow(SW_HIDE);
+    // A dialog is made at set-up only when what it keeps must run from the start: a stored list
+    // switched on (the user's music plays, or their pictures show). Otherwise it is made when it
+    // is first asked for, which spares most starts the making of two dialogs.
+    const IniFile file(settingsIniPath());
+    if (role->playsMusic && loadMediaList(file, MediaList::Music).enabled)
+        musicDialog = makeHiddenDialog<CustomMusicDialog>(IDD_CUSTOM_MUSIC);
+    const MediaListState pictures = loadMediaList(file, MediaList::Pictures);
+    if (pictures.enabled && !pictures.paths.empty())
+        backgroundDialog = makeHiddenDialog<CustomBackgroundDialog>(IDD_CUSTOM_BACKGROUND);
+}
+
+template <typename Dialog>
+std::unique_ptr<Dialog> AquariumView::makeHiddenDialog(UINT id)
+{
+    auto dialog = std::make_unique<Dialog>(cursorHideCounter);
+    dialog->Create(id, this);
+    dialog->ShowWindow(SW_HIDE);
+    return dialog;
 }
 
 void AquariumView::showMediaDialog(CDialog* dialog)
@@ -155,9 +167,10 @@ void AquariumView::runTick(UINT_PTR id)
 {
     if (frameLoop.frameDue())
         renderFrame();
-    // Without the music dialog (the preview) the built-in tune stays silent too.
+    // A role without music (the preview) keeps the built-in tune silent as own music would.
     tuneSupervisor.tick(shared.settings.volume,
-                        musicDialog == nullptr || musicDialog->playsOwnMusic());
+                        !role->playsMusic ||
+                            (musicDialog != nullptr && musicDialog->playsOwnMusic()));
     CWnd::OnTimer(id);
     frameLoop.dropQueuedTicks();
 }
@@ -234,10 +247,15 @@ BOOL AquariumView::OnCommand(WPARAM wParam, LPARAM lParam)
         std::exit(0);
     }
     if (command == CommandCustomMusic || command == CommandCustomBackground) {
-        if (command == CommandCustomMusic)
+        if (command == CommandCustomMusic) {
+            if (musicDialog == nullptr && role->playsMusic)
+                musicDialog = makeHiddenDialog<CustomMusicDialog>(IDD_CUSTOM_MUSIC);
             showMediaDialog(musicDialog.get());
-        else
+        } else {
+            if (backgroundDialog == nullptr)
+                backgroundDialog = makeHiddenDialog<CustomBackgroundDialog>(IDD_CUSTOM_BACKGROUND);
             showMediaDialog(backgroundDialog.get());
+        }
         enterMode(ModeNone);
     } else if (command == CommandFishSettings || command == CommandAquariumSettings) {
         // The dialog's command is the mode while it is open: the tank shows no mode's tools.

@@ -76,8 +76,11 @@ private:
     void click(CPoint point);
     // Makes `mode` the current one, with its cursor and, when it is new, a hint that names it.
     void enterMode(int mode);
-    // The two media dialogs, made hidden at the end of scene set-up and shown by their commands.
+    // The two media dialogs, made hidden at the end of scene set-up where a stored list must run
+    // from the start, else by their commands, which show them.
     void createMediaDialogs();
+    template <typename Dialog>
+    std::unique_ptr<Dialog> makeHiddenDialog(UINT id);
     // The screen saver's end: a key, a mouse button, or the mouse moved more than a few pixels.
     bool endsScreenSaver(const MSG& msg);
     void showMediaDialog(CDialog* dialog);
