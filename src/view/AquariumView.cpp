@@ -67,17 +67,16 @@ bool AquariumView::setUpScene()
     if (!surface.create(*this))
         return false;
     frameLoop.syncToDisplay(surface.dc());
-    renderer.overlay.createFont(surface.dc());
+    renderer.createFont(surface.dc());
     renderer.setFixedState();
 
     if (surfaceSize.cx <= 0 || surfaceSize.cy <= 0)
         surfaceSize = {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    renderer.camera.setSurfaceSize(surfaceSize);
-    scene.tankBounds =
-        tankBoundsForScreen(renderer.camera.screenWidth, renderer.camera.screenHeight);
+    const SIZE screen = renderer.setSurfaceSize(surfaceSize);
+    scene.tankBounds = tankBoundsForScreen(screen.cx, screen.cy);
     renderer.buildBackdrop(scene.tankBounds);
 
-    renderer.textures.loadPictures(renderer.camera.screenWidth, renderer.camera.screenHeight);
+    renderer.loadPictures();
     // Read after the textures: a setting cannot change which textures exist.
     shared.load();
     renderer.setUpTerrain(scene.tankBounds);
@@ -85,8 +84,8 @@ bool AquariumView::setUpScene()
     renderer.setUpScreenCopy();
     scene.prepareFood();
     createMediaDialogs();
-    if (!role->showsStartUpText && renderer.overlay.isVisible())
-        renderer.overlay.toggle();
+    if (!role->showsStartUpText && renderer.isOverlayVisible())
+        renderer.toggleOverlay();
     if (role->hidesPointerAtOnce)
         cursorHideCounter.hideNow();
     if (role->framesPerSecond != 0)
@@ -143,7 +142,7 @@ void AquariumView::OnSize(UINT type, int cx, int cy)
     gluPerspective(45.0, static_cast<double>(cx) / cy, 0.1, 400.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    renderer.screenCopyEffect.setSize(cx, cy);
+    renderer.resizeScreenCopy(cx, cy);
 }
 
 BOOL AquariumView::OnEraseBkgnd(HDC)
@@ -208,7 +207,7 @@ void AquariumView::click(CPoint point)
 {
     interaction.click(point);
     if (commandRow(interaction.InteractionMode).action == TankAction::Ripple)
-        renderer.screenCopyEffect.addRipple(point.x, renderer.camera.screenHeight - point.y);
+        renderer.addRipple(point);
 }
 
 void AquariumView::OnLButtonUp(UINT flags, CPoint point)
@@ -283,7 +282,7 @@ void AquariumView::enterMode(int mode)
     interaction.waitingClickCount = 0;  // clicks of the old mode are not the new one's
     interaction.InteractionMode = mode;
     if (const char* hint = commandRow(mode).hint)
-        renderer.overlay.showHint(hint);
+        renderer.showHint(hint);
 }
 
 BOOL AquariumView::OnSetCursor(HWND window, UINT hitTest, UINT message)
@@ -309,7 +308,7 @@ BOOL AquariumView::PreTranslateMessage(MSG* msg)
         std::exit(0);
     }
     if (role->offersMenu && msg->message == WM_KEYDOWN && msg->wParam == VK_F1)
-        renderer.overlay.toggle();
+        renderer.toggleOverlay();
     return CWnd::PreTranslateMessage(msg);
 }
 

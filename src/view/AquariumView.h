@@ -44,7 +44,7 @@ public:
     const FrameRenderer& frameRenderer() const { return renderer; }
     const Interaction& interactionState() const { return interaction; }
     int fishRampCount() const { return scene.fishRamp; }
-    bool isOverlayVisible() const { return renderer.overlay.isVisible(); }
+    bool isOverlayVisible() const { return renderer.isOverlayVisible(); }
     bool isButtonDown() const { return interaction.buttonDown; }
 
 protected:

@@ -49,6 +49,23 @@ void FrameRenderer::setUpTerrain(const TankBounds& tank)
                   kTerrainRelief);
 }
 
+SIZE FrameRenderer::setSurfaceSize(SIZE size)
+{
+    camera.setSurfaceSize(size);
+    return {camera.screenWidth, camera.screenHeight};
+}
+
+void FrameRenderer::loadPictures()
+{
+    textures.loadPictures(camera.screenWidth, camera.screenHeight);
+}
+
+void FrameRenderer::addRipple(POINT click)
+{
+    // The ripple grid counts up from the bottom of the picture.
+    screenCopyEffect.addRipple(click.x, camera.screenHeight - click.y);
+}
+
 void FrameRenderer::setUpScreenCopy()
 {
     screenCopyEffect.setSize(camera.screenWidth, camera.screenHeight);

@@ -34,6 +34,12 @@ public:
     // Scene set-up's OpenGL state: texturing, smooth shading, the black clear colour, the depth
     // test, light 1 (not yet lighting itself) with colour material, and blending.
     void setFixedState() const;
+    // The start-up text's font, from the surface's `dc`.
+    void createFont(HDC dc) { overlay.createFont(dc); }
+    // Lays the camera out for a surface of `size`; returns the screen size it draws for.
+    SIZE setSurfaceSize(SIZE size);
+    // Loads the backdrop picture and the fish skins for the screen size.
+    void loadPictures();
     // Builds the backdrop's grid across the tank and draws it once, before its picture exists, as
     // the frames will draw it later.
     void buildBackdrop(const TankBounds& tank);
@@ -44,6 +50,15 @@ public:
     // Gives the ripple effect the picture's size; its screen-copy target is made on the ripple
     // mode's first frame.
     void setUpScreenCopy();
+    // The surface's new client size, for the ripple effect.
+    void resizeScreenCopy(int width, int height) { screenCopyEffect.setSize(width, height); }
+    // Starts a ripple round `click` (client pixels, counted down from the top).
+    void addRipple(POINT click);
+
+    // The start-up text, shown or hidden, and the hint that names a mode.
+    void toggleOverlay() { overlay.toggle(); }
+    bool isOverlayVisible() const { return overlay.isVisible(); }
+    void showHint(const char* text) { overlay.showHint(text); }
 
     // Steps `scene` one frame in the view's interaction mode and draws it, runs the picks the
     // mode and the waiting clicks ask for, and presents the frame; returns the buffer swap's
