@@ -9,7 +9,8 @@
 namespace {
 
 constexpr DWORD kReadBufferSize = 128;
-constexpr DWORD kLongestWholeValue = 1 << 20;
+constexpr DWORD kFirstSectionBuffer = 1 << 12;
+constexpr DWORD kLongestSection = 1 << 26;
 constexpr char kCopyEnding[] = ".tmp";
 // A complete copy of a file, made beside it (a move onto the file from another drive would not be
 // one step), which replaces the file or is deleted. Its name is the file's with the process's
@@ -103,27 +104,41 @@ int IniFile::readInt(const std::string& section, const std::string& key) const
     return std::atoi(readText(section, key).c_str());
 }
 
-std::string IniFile::readWholeText(const std::string& section, const std::string& key) const
+IniEntries IniFile::readSection(const std::string& section) const
 {
-    // The profile functions cut a value to the buffer and say so by filling it to one short of
-    // its end: grow the buffer until the value fits with room to spare (up to a length no value
-    // of this program's comes near).
-    for (DWORD size = MAX_PATH + 1;; size *= 2) {
+    // The section comes as "key=value" lines each ended by a null; one that does not fit is cut
+    // and the length returned is then two short of the buffer's.
+    for (DWORD size = kFirstSectionBuffer;; size *= 2) {
         std::string buffer(size, '\0');
-        const DWORD length = ::GetPrivateProfileStringA(section.c_str(), key.c_str(), "",
-                                                        buffer.data(), size, path_.c_str());
-        if (length < size - 1 || size >= kLongestWholeValue) {
-            buffer.resize(length);
-            return buffer;
+        const DWORD length =
+            ::GetPrivateProfileSectionA(section.c_str(), buffer.data(), size, path_.c_str());
+        if (length + 2 < size || size >= kLongestSection) {
+            IniEntries entries;
+            for (std::size_t start = 0; start < length;) {
+                const std::size_t end = buffer.find('\0', start);
+                const std::string line = buffer.substr(start, end - start);
+                const std::size_t equals = line.find('=');
+                if (equals != std::string::npos)
+                    entries.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+                start = end + 1;
+            }
+            return entries;
         }
     }
+}
+
+std::string IniFile::unquoted(const std::string& value)
+{
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
 bool IniFile::writeText(const std::string& section, const std::string& key,
                         const std::string& text) const
 {
     for (const std::string* part : {&section, &key, &text})
-        if (part->find_first_of("\r\n") != std::string::npos)
+        if (holdsLineBreak(*part))
             return false;
     if (writesInPlace_)
         return writeInPlace(section, key, text);
@@ -131,6 +146,32 @@ bool IniFile::writeText(const std::string& section, const std::string& key,
     const bool replaced =
         update([&](const IniFile& copy) { written = copy.writeInPlace(section, key, text); });
     return written && replaced;
+}
+
+bool IniFile::writeSection(const std::string& section, const IniEntries& entries) const
+{
+    // The section's lines one after another, each ended by a null, and a null after the last.
+    std::string lines;
+    if (holdsLineBreak(section))
+        return false;
+    for (const auto& [key, value] : entries) {
+        if (holdsLineBreak(key) || holdsLineBreak(value))
+            return false;
+        lines += key + "=" + value;
+        lines += '\0';
+    }
+    lines += '\0';
+    bool written = false;
+    const bool replaced = update([&](const IniFile& copy) {
+        written = ::WritePrivateProfileSectionA(section.c_str(), lines.c_str(),
+                                                copy.path_.c_str()) != FALSE;
+    });
+    return written && replaced;
+}
+
+bool IniFile::holdsLineBreak(const std::string& text)
+{
+    return text.find_first_of("\r\n") != std::string::npos;
 }
 
 bool IniFile::writeInPlace(const std::string& section, const std::string& key,

@@ -12,6 +12,10 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
+
+// Keys and their values, in the order they are to stand in a section.
+using IniEntries = std::vector<std::pair<std::string, std::string>>;
 
 class IniFile {
 public:
@@ -26,16 +30,26 @@ public:
     // that is not a number reads as 0.
     int readInt(const std::string& section, const std::string& key) const;
 
-    // The value however long it is, for values that may exceed the usual buffer (file paths).
-    std::string readWholeText(const std::string& section, const std::string& key) const;
+    // Every key of `section` and its value as the file holds it (quotes round a value kept), in
+    // the file's order, read at once: a long list read key by key costs a search of the whole
+    // section per key.
+    IniEntries readSection(const std::string& section) const;
+    // A value as the profile functions hand it out: a pair of the same quotes round it taken off.
+    static std::string unquoted(const std::string& value);
 
     // Failed writes are ignored, as everywhere in the program. A section, key or text holding a
-    // line break is refused (nothing is written, and the result is false): written as it is, the
-    // break would start a line of its own and so a key of its own. Each write outside update()
-    // replaces the file once; a read-only file is left as it is, and the result is false.
+    // line break is refused (nothing is written, and the result is false). Each write outside
+    // update() replaces the file once; a read-only file is left as it is, and the result is false.
     bool writeText(const std::string& section, const std::string& key,
                    const std::string& text) const;
     void writeInt(const std::string& section, const std::string& key, int value) const;
+    // Replaces every key of `section` with `entries`, in their order, in one write: a long list
+    // key by key would rewrite the whole file once per key. An entry holding a line break is
+    // refused, as writeText refuses it, and the result is false.
+    bool writeSection(const std::string& section, const IniEntries& entries) const;
+    // Whether `text` holds a line break, which no section, key or value may hold: written as it
+    // is, the break would start a line of its own and so a key of its own.
+    static bool holdsLineBreak(const std::string& text);
 
     // Everything `write` writes into the file it is handed, a copy of this one, replaces this
     // file in one step. False when the file is read-only or could not be replaced: it is then as

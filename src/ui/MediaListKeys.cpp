@@ -4,6 +4,8 @@
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
+#include <cstring>
+#include <map>
 
 namespace {
 
@@ -32,6 +34,13 @@ const ListKeys& keysOf(MediaList list)
     return list == MediaList::Pictures ? kPictureKeys : kMusicKeys;
 }
 
+struct LettersAnyCase {
+    bool operator()(const std::string& a, const std::string& b) const
+    {
+        return ::_stricmp(a.c_str(), b.c_str()) < 0;
+    }
+};
+
 const char* flagText(bool flag)
 {
     return flag ? "1" : "0";
@@ -51,10 +60,14 @@ MediaListState loadMediaList(const IniFile& ini, MediaList list)
     if (keys.interval != nullptr)
         state.interval = ini.readText(keys.section, keys.interval);
     const int count = std::clamp(ini.readInt(keys.section, keys.count), 0, keys.maxCount);
+    // Keys compare as the profile functions compare them, and the first of two alike counts.
+    std::map<std::string, std::string, LettersAnyCase> values;
+    for (const auto& [key, value] : ini.readSection(keys.section))
+        values.emplace(key, IniFile::unquoted(value));
     for (int index = 0; index < count; ++index) {
-        std::string path = ini.readWholeText(keys.section, keys.pathStem + std::to_string(index));
-        if (!path.empty())
-            state.paths.push_back(std::move(path));
+        const auto path = values.find(keys.pathStem + std::to_string(index));
+        if (path != values.end() && !path->second.empty())
+            state.paths.push_back(path->second);
     }
     return state;
 }
@@ -62,17 +75,16 @@ MediaListState loadMediaList(const IniFile& ini, MediaList list)
 void saveMediaList(const IniFile& ini, MediaList list, const MediaListState& state)
 {
     const ListKeys& keys = keysOf(list);
-    ini.update([&](const IniFile& copy) {
-        copy.writeText(keys.section, keys.randomOrder, flagText(state.randomOrder));
-        copy.writeText(keys.section, keys.repeatAll, flagText(state.repeatAll));
-        copy.writeText(keys.section, keys.repeatOne, flagText(state.repeatOne));
-        copy.writeText(keys.section, keys.enabled, flagText(state.enabled));
-        if (keys.interval != nullptr)
-            copy.writeText(keys.section, keys.interval, state.interval);
-        int written = 0;
-        for (const std::string& path : state.paths)
-            if (copy.writeText(keys.section, keys.pathStem + std::to_string(written), path))
-                ++written;
-        copy.writeInt(keys.section, keys.count, written);
-    });
+    IniEntries entries = {{keys.randomOrder, flagText(state.randomOrder)},
+                          {keys.repeatAll, flagText(state.repeatAll)},
+                          {keys.repeatOne, flagText(state.repeatOne)},
+                          {keys.enabled, flagText(state.enabled)}};
+    if (keys.interval != nullptr && !IniFile::holdsLineBreak(state.interval))
+        entries.emplace_back(keys.interval, state.interval);
+    int written = 0;
+    for (const std::string& path : state.paths)
+        if (!IniFile::holdsLineBreak(path))
+            entries.emplace_back(keys.pathStem + std::to_string(written++), path);
+    entries.emplace_back(keys.count, std::to_string(written));
+    ini.writeSection(keys.section, entries);
 }

@@ -35,6 +35,8 @@ constexpr int kMaxPictures = 10;
 // that are missing or empty are left out; paths are read whole, however long.
 MediaListState loadMediaList(const IniFile& ini, MediaList list);
 
-// Writes every key of the list's section: flags as "1" or "0", the count as "%d", the paths.
-// A path that cannot be written (one holding a line break) is left out of the list and the count.
+// Writes the list's section in one write, its keys in this order: the flags as "1" or "0", the
+// interval (pictures), the paths, the count as "%d". A path that cannot be written (one holding a
+// line break) is left out of the list and the count; keys of the section from longer lists
+// before go.
 void saveMediaList(const IniFile& ini, MediaList list, const MediaListState& state);

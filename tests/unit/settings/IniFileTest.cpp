@@ -95,19 +95,24 @@ TEST_F(IniFileTest, WritingAKeyAgainReplacesItsValue)
     EXPECT_EQ(file.value("S", "K"), "2");
 }
 
-TEST_F(IniFileTest, ReadsAWholeValueOfAnyLength)
+TEST_F(IniFileTest, ReadsASectionWholeWithValuesOfAnyLengthQuotesAndAll)
 {
-    // Around the first buffer's size (MAX_PATH + 1, filled to one short of its end when a value
-    // is cut), and far beyond it.
-    for (const std::size_t length : {259u, 260u, 300u, 5000u}) {
+    // Around the section's first buffer (4096 bytes, cut two short of its end) and beyond it.
+    for (const std::size_t length : {259u, 4070u, 4090u, 5000u}) {
         SCOPED_TRACE(length);
         const std::string value = "C:\\" + std::string(length - 7, 'p') + ".jpg";
-        writeFileBytes(ini.path(), "[Custom Images]\r\nImageList0=" + value + "\r\n");
-        EXPECT_EQ(ini.readWholeText("Custom Images", "ImageList0"), value);
+        writeFileBytes(ini.path(), "[Custom Images]\r\nImageList0=" + value +
+                                       "\r\nQuoted=\"C:\\a b.jpg\"\r\n");
+        EXPECT_EQ(ini.readSection("Custom Images"),
+                  (IniEntries{{"ImageList0", value}, {"Quoted", "\"C:\\a b.jpg\""}}));
         EXPECT_EQ(ini.readText("Custom Images", "ImageList0"), value.substr(0, 127));
     }
-    EXPECT_EQ(ini.readWholeText("Custom Images", "ImageList1"), "");
-    EXPECT_EQ(ini.readWholeText("Other", "ImageList0"), "");
+    EXPECT_EQ(IniFile::unquoted("\"C:\\a b.jpg\""), ini.readText("Custom Images", "Quoted"))
+        << "quotes come off as the profile functions take them off";
+    EXPECT_EQ(IniFile::unquoted("'a'"), "a");
+    EXPECT_EQ(IniFile::unquoted("\"a'"), "\"a'");
+    EXPECT_EQ(IniFile::unquoted("\""), "\"");
+    EXPECT_TRUE(ini.readSection("Other").empty());
 }
 
 // A line break written as it is would end the line, and what follows it would be read back as a

@@ -156,6 +156,21 @@ TEST_F(MediaListKeysTest, BothSectionsRoundTripWithLongAndAccentedPaths)
     EXPECT_EQ(file.readText(kCustomSettingsSection, "MusicList0"), "D:\\Music\\one.wav");
 }
 
+TEST_F(MediaListKeysTest, TenThousandMusicFilesRoundTripAndAShorterListLeavesNoneBehind)
+{
+    MediaListState music{false, true, false, true, "", {}};
+    for (int track = 0; track < 10000; ++track)
+        music.paths.push_back("D:\\Music\\track " + std::to_string(track) + ".wav");
+    saveMediaList(file, MediaList::Music, music);
+    EXPECT_EQ(loadMediaList(file, MediaList::Music), music);
+
+    music.paths.resize(2);
+    saveMediaList(file, MediaList::Music, music);
+    EXPECT_EQ(file.readText(kCustomSettingsSection, "MusicSum"), "2");
+    EXPECT_EQ(file.readText(kCustomSettingsSection, "MusicList2"), "");
+    EXPECT_EQ(loadMediaList(file, MediaList::Music), music);
+}
+
 TEST_F(MediaListKeysTest, MissingAndMalformedKeysReadAsNothing)
 {
     EXPECT_EQ(loadMediaList(file, MediaList::Pictures), MediaListState{});
