@@ -140,8 +140,6 @@ bool IniFile::writeText(const std::string& section, const std::string& key,
     for (const std::string* part : {&section, &key, &text})
         if (holdsLineBreak(*part))
             return false;
-    if (writesInPlace_)
-        return writeInPlace(section, key, text);
     bool written = false;
     const bool replaced =
         update([&](const IniFile& copy) { written = copy.writeInPlace(section, key, text); });

@@ -7,9 +7,9 @@
 
 #include "settings/AquariumSettings.h"
 
-class IniFile;
-
 #include <string>
+
+class IniFile;
 
 // File name appended to the settings directory by every reader and writer of the file.
 constexpr char kSettingsFileName[] = ".\\BluereefScrSet.ini";

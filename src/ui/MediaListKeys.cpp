@@ -48,6 +48,13 @@ const char* flagText(bool flag)
 
 }  // namespace
 
+MediaListSwitch readMediaListSwitch(const IniFile& ini, MediaList list)
+{
+    const ListKeys& keys = keysOf(list);
+    return {ini.readText(keys.section, keys.enabled) == "1",
+            ini.readInt(keys.section, keys.count) > 0};
+}
+
 MediaListState loadMediaList(const IniFile& ini, MediaList list)
 {
     const ListKeys& keys = keysOf(list);

@@ -30,6 +30,14 @@ enum class MediaList { Pictures, Music };
 // The most paths the pictures' section can list; the background dialog takes no more.
 constexpr int kMaxPictures = 10;
 
+// Whether the list's on/off box is checked, and whether it lists anything, without reading the
+// paths: whether the list must run from the start.
+struct MediaListSwitch {
+    bool enabled = false;
+    bool listsAny = false;
+};
+MediaListSwitch readMediaListSwitch(const IniFile& ini, MediaList list);
+
 // Reads the list's section. A mode key counts when it is exactly 1. The count is held to what the
 // list can take (no more than kMaxPictures pictures; a negative or malformed count is 0), and paths
 // that are missing or empty are left out; paths are read whole, however long.

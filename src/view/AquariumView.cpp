@@ -99,10 +99,10 @@ void AquariumView::createMediaDialogs()
     // switched on (the user's music plays, or their pictures show). Otherwise it is made when it
     // is first asked for, which spares most starts the making of two dialogs.
     const IniFile file(settingsIniPath());
-    if (role->playsMusic && loadMediaList(file, MediaList::Music).enabled)
+    if (role->playsMusic && readMediaListSwitch(file, MediaList::Music).enabled)
         musicDialog = makeHiddenDialog<CustomMusicDialog>(IDD_CUSTOM_MUSIC);
-    const MediaListState pictures = loadMediaList(file, MediaList::Pictures);
-    if (pictures.enabled && !pictures.paths.empty())
+    const MediaListSwitch pictures = readMediaListSwitch(file, MediaList::Pictures);
+    if (pictures.enabled && pictures.listsAny)
         backgroundDialog = makeHiddenDialog<CustomBackgroundDialog>(IDD_CUSTOM_BACKGROUND);
 }
 
