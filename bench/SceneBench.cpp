@@ -11,7 +11,7 @@
 #include "framework/WinApp.h"
 #include "view/AquariumView.h"
 #include "view/FramePacer.h"
-#include "view/Interaction.h"
+#include "view/ViewCommands.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -145,7 +145,8 @@ int main(int argc, char* argv[])
     }
     app.m_pMainWnd = &window;
     SharedSettings shared;
-    AquariumView view(shared);
+    TankScene tank;
+    AquariumView view(shared, tank);
     if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE,
                      CRect(0, 0, kWindowWidth, kWindowHeight), &window, AFX_IDW_PANE_FIRST)) {
         std::fprintf(stderr, "the view could not be created\n");
@@ -157,7 +158,7 @@ int main(int argc, char* argv[])
     for (int frame = 1; frame < kWarmUpFrames; ++frame)
         view.renderFrame();
     for (int p = 0; p < kPellets; ++p)
-        view.tankScene().dropFood(static_cast<float>(p * 10 - 20), 0.0f);
+        tank.dropFood(static_cast<float>(p * 10 - 20), 0.0f);
     view.SendMessage(WM_COMMAND, static_cast<WPARAM>(mode->command));
     idleForRunner();
 

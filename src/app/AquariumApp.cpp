@@ -107,7 +107,8 @@ BOOL AquariumApp::startPreview(HWND parent)
     if (!::IsWindow(parent) || !::GetClientRect(parent, &client) || client.right <= 0 ||
         client.bottom <= 0)
         return FALSE;
-    preview = std::make_unique<AquariumView>(shared);
+    previewTank = std::make_unique<TankScene>();
+    preview = std::make_unique<AquariumView>(shared, *previewTank);
     preview->setRole(ViewRole::Preview, {client.right, client.bottom});
     if (!preview->CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, client.right,
                            client.bottom, parent, nullptr)) {

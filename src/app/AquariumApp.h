@@ -26,5 +26,6 @@ private:
 
     SharedSettings shared;     // the one settings state, handed to the view and the dialogs
     bool startFailed = false;  // the frame and its view could not be created
+    std::unique_ptr<TankScene> previewTank;  // made only for a preview: its fish draw random numbers
     std::unique_ptr<AquariumView> preview;
 };

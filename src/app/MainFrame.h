@@ -1,5 +1,6 @@
 // The one top-level window: captionless, borderless and menuless, maximised over the whole screen,
-// with the aquarium view as its only child. Escape anywhere in it ends the program at once.
+// with the aquarium view as its only child, which shows the frame's tank. Escape anywhere in it
+// ends the program at once.
 #pragma once
 
 #include "framework/FrameWnd.h"
@@ -7,7 +8,7 @@
 
 class CMainFrame : public CFrameWnd {
 public:
-    explicit CMainFrame(SharedSettings& shared) : view_(shared) {}
+    explicit CMainFrame(SharedSettings& shared) : view_(shared, tank) {}
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -22,5 +23,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    TankScene tank;  // made before the view that shows it
     AquariumView view_;
 };

@@ -21,8 +21,9 @@ constexpr float kZoomStep = 2.0f;
 
 }  // namespace
 
-void TankScene::setUpPopulation(int bubbleCount)
+void TankScene::setUpPopulation(const TankBounds& tank, int bubbleCount)
 {
+    tankBounds = tank;
     for (int e = 0; e < kBubbleEmitters; ++e) {
         emitterPositions[e][0] = 0.0f;
         emitterPositions[e][1] = tankBounds.yMin - kEmitterBelowBottom;

@@ -28,10 +28,10 @@ class TankScene {
 public:
     static constexpr int kBubbleEmitters = 3;
 
-    // Stands the bubble emitters below the tank and lets their bubbles rise a while, places the
-    // fish, the marker and the picking bars, all inside `tankBounds`; the emitters warm up with
-    // the settings' `bubbleCount`. Needs a current rendering context.
-    void setUpPopulation(int bubbleCount);
+    // Makes `tank` the swimming volume; stands the bubble emitters below it and lets their
+    // bubbles rise a while, places the fish, the marker and the picking bars inside it. The
+    // emitters warm up with the settings' `bubbleCount`. Needs a current rendering context.
+    void setUpPopulation(const TankBounds& tank, int bubbleCount);
     // Readies every food slot: its motion, its geometry, its texture.
     void prepareFood();
 
@@ -51,8 +51,11 @@ public:
     void act(TankAction action, const PickState& place);
     void act(TankAction action, int i);
     int pelletsInWater() const;
+    // The picking bars sweep a tenth of a unit on, each within a unit of where it started.
+    void driftPickingBars() { pickingBars.drift(tankBounds); }
+    // The swimming volume, from the screen size at set-up.
+    const TankBounds& bounds() const { return tankBounds; }
 
-    TankBounds tankBounds;  // the swimming volume, from the screen size at set-up
     int fishRamp = 0;       // fish released into the tank so far, one more per frame up to 50
     TankFrame frame;        // what the last step left for drawing
 
@@ -66,6 +69,8 @@ public:
     PickingBars pickingBars;  // what clicks are picked against
 
 private:
+    TankBounds tankBounds;
+
     void stepFish(const FishKindRanges& kinds, bool foodDrawsFish);
     // What fish `i` does about the food once it has moved.
     void answerFood(int i, bool foodDrawsFish);

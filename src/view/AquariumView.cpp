@@ -73,14 +73,14 @@ bool AquariumView::setUpScene()
     if (surfaceSize.cx <= 0 || surfaceSize.cy <= 0)
         surfaceSize = {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     const SIZE screen = renderer.setSurfaceSize(surfaceSize);
-    scene.tankBounds = tankBoundsForScreen(screen.cx, screen.cy);
-    renderer.buildBackdrop(scene.tankBounds);
+    const TankBounds tank = tankBoundsForScreen(screen.cx, screen.cy);
+    renderer.buildBackdrop(tank);
 
     renderer.loadPictures();
     // Read after the textures: a setting cannot change which textures exist.
     shared.load();
-    renderer.setUpTerrain(scene.tankBounds);
-    scene.setUpPopulation(shared.settings.bubbleCount);
+    renderer.setUpTerrain(tank);
+    scene.setUpPopulation(tank, shared.settings.bubbleCount);
     renderer.setUpScreenCopy();
     scene.prepareFood();
     createMediaDialogs();
@@ -126,8 +126,8 @@ void AquariumView::showMediaDialog(CDialog* dialog)
 
 BOOL AquariumView::renderFrame()
 {
-    renderer.userPicture =
-        backgroundDialog != nullptr ? backgroundDialog->pictureOnShow() : PictureTexture{};
+    renderer.showUserPicture(backgroundDialog != nullptr ? backgroundDialog->pictureOnShow()
+                                                         : PictureTexture{});
     return renderer.renderFrame(scene, interaction);
 }
 
@@ -205,15 +205,14 @@ void AquariumView::OnLButtonDblClk(UINT flags, CPoint point)
 
 void AquariumView::click(CPoint point)
 {
-    interaction.click(point);
-    if (commandRow(interaction.InteractionMode).action == TankAction::Ripple)
+    interaction.press(point);
+    if (interaction.modeRow().action == TankAction::Ripple)
         renderer.addRipple(point);
 }
 
 void AquariumView::OnLButtonUp(UINT flags, CPoint point)
 {
-    if (commandRow(interaction.InteractionMode).releaseConsumesClick)
-        interaction.buttonDown = false;
+    interaction.release();
     CWnd::OnLButtonUp(flags, point);
 }
 
@@ -229,7 +228,7 @@ void AquariumView::OnRButtonDown(UINT flags, CPoint point)
         if (command.menuText != nullptr)
             menu.AppendItem(static_cast<UINT>(command.id),
                             {command.menuIcon, command.menuIcon, command.menuText,
-                             command.id == interaction.InteractionMode});
+                             command.id == interaction.mode()});
     cursorHideCounter.reset();
     POINT screen = point;
     ::ClientToScreen(m_hWnd, &screen);
@@ -258,7 +257,7 @@ BOOL AquariumView::OnCommand(WPARAM wParam, LPARAM lParam)
         enterMode(ModeNone);
     } else if (command == CommandFishSettings || command == CommandAquariumSettings) {
         // The dialog's command is the mode while it is open: the tank shows no mode's tools.
-        interaction.InteractionMode = command;
+        interaction.enter(command);
         if (command == CommandFishSettings) {
             cursorHideCounter.reset();
             FishSettingsDialog dialog(shared, cursorHideCounter);
@@ -277,17 +276,15 @@ BOOL AquariumView::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void AquariumView::enterMode(int mode)
 {
-    if (mode == interaction.InteractionMode)
+    if (!interaction.enter(mode))
         return;
-    interaction.waitingClickCount = 0;  // clicks of the old mode are not the new one's
-    interaction.InteractionMode = mode;
-    if (const char* hint = commandRow(mode).hint)
+    if (const char* hint = interaction.modeRow().hint)
         renderer.showHint(hint);
 }
 
 BOOL AquariumView::OnSetCursor(HWND window, UINT hitTest, UINT message)
 {
-    const UINT cursor = commandRow(interaction.InteractionMode).cursor;
+    const UINT cursor = interaction.modeRow().cursor;
     if (hitTest == HTCLIENT && cursor != 0) {
         ::SetCursor(::LoadCursorA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(cursor)));
         return TRUE;

@@ -20,8 +20,8 @@
 
 class AquariumView : public CWnd {
 public:
-    // Shows the tank as `state` says; its dialogs edit `state`.
-    explicit AquariumView(SharedSettings& state) : shared(state) {}
+    // Shows `tank` as `state` says; its dialogs edit `state`.
+    AquariumView(SharedSettings& state, TankScene& tank) : shared(state), scene(tank) {}
 
     // Set before the window is created: the role, and the size of the surface the scene is
     // laid out for (the screen, every screen, or the preview's window).
@@ -39,13 +39,6 @@ public:
     // Renders and presents one frame, with the user's picture on the backdrop while their show
     // runs; returns the buffer swap's result.
     BOOL renderFrame();
-
-    TankScene& tankScene() { return scene; }
-    const FrameRenderer& frameRenderer() const { return renderer; }
-    const Interaction& interactionState() const { return interaction; }
-    int fishRampCount() const { return scene.fishRamp; }
-    bool isOverlayVisible() const { return renderer.isOverlayVisible(); }
-    bool isButtonDown() const { return interaction.buttonDown; }
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);
@@ -94,7 +87,7 @@ private:
     CursorHideCounter cursorHideCounter;  // the countdown to hiding the pointer
     GlSurface surface;          // the client DC and the rendering context
     FrameLoop frameLoop;        // the frame timer and the pacing of frames
-    TankScene scene;            // the living things of the tank
+    TankScene& scene;           // the living things of the tank
     FrameRenderer renderer{shared, cursorHideCounter};  // the passes that draw a frame
     Interaction interaction;    // the mode and the clicks waiting for the frame's picks
     std::unique_ptr<CustomMusicDialog> musicDialog;            // the user's own music

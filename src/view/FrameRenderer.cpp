@@ -73,25 +73,24 @@ void FrameRenderer::setUpScreenCopy()
 
 BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
 {
-    const int mode = interaction.InteractionMode;
     // The mode's row, looked up once for the frame's step, its picks and what their hits do.
-    const ViewCommandRow& modeRow = commandRow(mode);
+    const ViewCommandRow& modeRow = interaction.modeRow();
     // The tank makes every change of the frame before anything is drawn. Nothing drawn reads
     // what the tank changes, and the passes before the fish draw no random numbers, so the
     // pixels and the order of random numbers are those of drawing each thing as it moves.
     scene.step(shared.settings, modeRow.action);
-    views.place(camera, {backdrop, scene.tankBounds}, shared.settings.autoViews != 0,
+    views.place(camera, {backdrop, scene.bounds()}, shared.settings.autoViews != 0,
                 shared.views);
     camera.apply();
     // A backdrop that covers every pixel goes first and lays down every pixel's colour and depth
     // itself: the buffers need no clearing, and it needs no depth test against a buffer that
     // holds nothing yet. Everything after it is depth-tested against it as before, so the fish
     // behind it stay hidden and the picture is the same, for less of the driver's work.
-    const bool backdropFirst = backdropHidesWall(scene.tankBounds);
+    const bool backdropFirst = backdropHidesWall(scene.bounds());
     if (!backdropFirst)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const Rgb light = applyLighting();
-    wall.draw(shared.settings, scene.tankBounds, shared.phases, backdropFirst);
+    wall.draw(shared.settings, scene.bounds(), shared.phases, backdropFirst);
     applyFog(light);
     backdropShow.advance(userPicture);
     if (backdropFirst)
@@ -109,7 +108,7 @@ BOOL FrameRenderer::renderFrame(TankScene& scene, Interaction& interaction)
         pickPlaces(scene, interaction, modeRow.action);
     if (modeRow.picksFish)
         pickFishUnderButton(scene, interaction, modeRow.action);
-    if (mode == ModeScreenCopy)
+    if (interaction.mode() == ModeScreenCopy)
         drawScreenRipple();
 
     glFinish();
@@ -120,23 +119,22 @@ void FrameRenderer::pickPlaces(TankScene& scene, Interaction& interaction, TankA
 {
     // The bars are drawn white and fully transparent, though nothing of them reaches the screen.
     glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
-    scene.pickingBars.drift(scene.tankBounds);
-    for (int c = 0; c < interaction.waitingClickCount; ++c)
-        scene.act(action, pickPosition(scene.pickingBars, scene.tankBounds,
-                                       interaction.waitingClicks[c]));
-    interaction.waitingClickCount = 0;
+    scene.driftPickingBars();
+    interaction.takeWaitingClicks([&scene, action](POINT click) {
+        scene.act(action, pickPosition(scene.pickingBars, scene.bounds(), click));
+    });
     glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
 }
 
 void FrameRenderer::pickFishUnderButton(TankScene& scene, Interaction& interaction,
                                         TankAction action)
 {
-    if (!interaction.buttonDown)
+    POINT press{};
+    if (!interaction.takeButtonPress(press))
         return;
-    interaction.buttonDown = false;
     // Only the fish the settings' counts show can be hit.
     const int shown = FishKindRanges(shared.settings.fishCount).shownCount();
-    const int hit = pickFish(scene.fish, shown, interaction.buttonPoint);
+    const int hit = pickFish(scene.fish, shown, press);
     if (hit >= 0)
         scene.act(action, hit);
 }

@@ -59,12 +59,15 @@ public:
     void toggleOverlay() { overlay.toggle(); }
     bool isOverlayVisible() const { return overlay.isVisible(); }
     void showHint(const char* text) { overlay.showHint(text); }
+    // The user's picture to show on the backdrop from the coming frame on; name 0: none.
+    void showUserPicture(const PictureTexture& picture) { userPicture = picture; }
 
     // Steps `scene` one frame in the view's interaction mode and draws it, runs the picks the
     // mode and the waiting clicks ask for, and presents the frame; returns the buffer swap's
     // result.
     BOOL renderFrame(TankScene& scene, Interaction& interaction);
 
+private:
     SceneCamera camera;        // projection, eye and viewport, from the screen size
     CameraViews views;         // where the views of the tank put the eye
     TextOverlay overlay;       // the start-up text
@@ -76,7 +79,6 @@ public:
     PictureTexture userPicture;   // the user's picture to show on the backdrop; name 0: none
     BackdropShow backdropShow;    // the reef or the user's pictures on the backdrop, cross-faded
 
-private:
     // The picks of the frame's mode, and what its `action` does with their hits: every waiting
     // click's place, and the fish under a pressed button.
     void pickPlaces(TankScene& scene, Interaction& interaction, TankAction action);

@@ -70,7 +70,8 @@ std::optional<Frame> renderFixedFrame()
                          nullptr, nullptr))
         return std::nullopt;
     SharedSettings shared;
-    AquariumView view(shared);
+    TankScene tank;
+    AquariumView view(shared, tank);
     if (!view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, kWidth, kHeight), &window,
                      AFX_IDW_PANE_FIRST))
         return std::nullopt;
@@ -81,7 +82,7 @@ std::optional<Frame> renderFixedFrame()
     for (int frame = 1; frame <= kShownFrame; ++frame) {
         if (frame == kPelletFrame)
             for (int p = 0; p < kPellets; ++p)
-                view.tankScene().dropFood(static_cast<float>(p * 10 - 20), 0.0f);
+                tank.dropFood(static_cast<float>(p * 10 - 20), 0.0f);
         view.renderFrame();
     }
     Frame shown;

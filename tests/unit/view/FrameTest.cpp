@@ -173,7 +173,8 @@ TEST_F(FrameTest, SetUpLeavesNoUnpackedFileBehind)
 
 TEST_F(FrameTest, SetUpLoadsSeventeenSkinNamesOfWhichTheLastTwoHaveNoImage)
 {
-    const SceneTextures& textures = view.frameRenderer().textures;
+    SceneTextures textures;  // a second set, loaded as the view's set-up loads its own
+    textures.loadPictures(1024, 768);
     std::set<unsigned> names;
     for (int i = 0; i < SceneTextures::kFishTextureCount; ++i) {
         const unsigned name = textures.fishTextures[i];
@@ -189,17 +190,16 @@ TEST_F(FrameTest, SetUpLoadsSeventeenSkinNamesOfWhichTheLastTwoHaveNoImage)
 
 TEST_F(FrameTest, BubbleEmittersStandBelowAndBehindTheTankAfterWarmingUp)
 {
-    const TankScene& scene = view.tankScene();
-    const TankBounds& tank = scene.tankBounds;
+    const TankBounds& bounds = tank.bounds();
     const float depthsBehind[] = {100, 200, 50};
     for (int e = 0; e < TankScene::kBubbleEmitters; ++e) {
         SCOPED_TRACE("emitter " + std::to_string(e));
-        EXPECT_FLOAT_EQ(scene.emitterPositions[e][0], 0);
-        EXPECT_FLOAT_EQ(scene.emitterPositions[e][1], tank.yMin - 5);
-        EXPECT_FLOAT_EQ(scene.emitterPositions[e][2], tank.zMin - depthsBehind[e]);
-        EXPECT_EQ(scene.bubbleEmitters[e].capacity(), 110);
+        EXPECT_FLOAT_EQ(tank.emitterPositions[e][0], 0);
+        EXPECT_FLOAT_EQ(tank.emitterPositions[e][1], bounds.yMin - 5);
+        EXPECT_FLOAT_EQ(tank.emitterPositions[e][2], bounds.zMin - depthsBehind[e]);
+        EXPECT_EQ(tank.bubbleEmitters[e].capacity(), 110);
         // The warm-up draws as many bubbles as the setting asks for.
-        EXPECT_EQ(scene.bubbleEmitters[e].activeCount(),
+        EXPECT_EQ(tank.bubbleEmitters[e].activeCount(),
                   kBubbleSettingMax - shared.settings.bubbleCount);
     }
 }
@@ -292,7 +292,7 @@ TEST_F(FrameTest, PassesDrawACoveringBackdropOrTheWallFirstThenFishBubblesAndLas
     // In the dark, lit food would keep only a fifth of its colour.
     shared.settings.lightIntensity = 100;
     view.renderFrame();
-    view.tankScene().dropFood(-20.0f, 24.0f);  // in sight, but above every fish: none can eat it
+    tank.dropFood(-20.0f, 24.0f);  // in sight, but above every fish: none can eat it
 
     // Where the backdrop covers the whole screen, as it does here, it comes first, in place of
     // the wall and of clearing the screen; without the backdrop the wall comes first.

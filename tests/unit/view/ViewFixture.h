@@ -26,7 +26,7 @@ protected:
         stopMediaDialogTimers();
         ::ValidateRect(view.m_hWnd, nullptr);
         pumpMessages();
-        framesBefore = view.fishRampCount();
+        framesBefore = tank.fishRamp;
         // The eye stays at home unless a test moves it.
         shared.settings.autoViews = 0;
         shared.views = {kViewsLeftRightMax / 2, 0};
@@ -51,17 +51,18 @@ protected:
         return TRUE;
     }
 
-    int framesSinceSetUp() const { return view.fishRampCount() - framesBefore; }
+    int framesSinceSetUp() const { return tank.fishRamp - framesBefore; }
 
+    // F1, which hides the start-up text that shows after set-up.
     void hideOverlay()
     {
         MSG f1{view.m_hWnd, WM_KEYDOWN, VK_F1, 0, 0, {0, 0}};
-        if (view.isOverlayVisible())
-            view.PreTranslateMessage(&f1);
+        view.PreTranslateMessage(&f1);
     }
 
     CWnd parent;
     SharedSettings shared;
-    AquariumView view{shared};
+    TankScene tank;
+    AquariumView view{shared, tank};
     int framesBefore = 0;
 };

@@ -40,7 +40,7 @@ TEST_F(ViewTest, PaintRendersAFrame)
 {
     parent.ShowWindow(SW_SHOWNA);
     ::ValidateRect(view.m_hWnd, nullptr);
-    framesBefore = view.fishRampCount();
+    framesBefore = tank.fishRamp;
     ::InvalidateRect(view.m_hWnd, nullptr, FALSE);
     ::UpdateWindow(view.m_hWnd);
     EXPECT_EQ(framesSinceSetUp(), 1);
@@ -65,42 +65,20 @@ TEST_F(ViewTest, CursorHidesAfterAHundredIdleFramesAndMouseMovementRestartsTheCo
     EXPECT_EQ(::GetCursor(), arrow);
 }
 
-TEST_F(ViewTest, ClickInTheDefaultModeStaysRecordedAfterRelease)
-{
-    view.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
-    EXPECT_TRUE(view.isButtonDown());
-    view.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(30, 40));
-    EXPECT_TRUE(view.isButtonDown());
-}
-
-TEST_F(ViewTest, F1TogglesTheOverlay)
-{
-    MSG f1{view.m_hWnd, WM_KEYDOWN, VK_F1, 0, 0, {0, 0}};
-    ASSERT_TRUE(view.isOverlayVisible());
-    EXPECT_FALSE(view.PreTranslateMessage(&f1)) << "F1 is still dispatched";
-    EXPECT_FALSE(view.isOverlayVisible());
-    view.PreTranslateMessage(&f1);
-    EXPECT_TRUE(view.isOverlayVisible());
-    MSG other{view.m_hWnd, WM_KEYDOWN, VK_F2, 0, 0, {0, 0}};
-    view.PreTranslateMessage(&other);
-    EXPECT_TRUE(view.isOverlayVisible());
-}
-
 TEST_F(ViewTest, TwentyPelletsFillTheWaterAndAFurtherDropIsLost)
 {
     for (int drop = 0; drop < 21; ++drop)
-        view.tankScene().dropFood(static_cast<float>(drop), 0.0f);
-    const TankScene& scene = view.tankScene();
-    EXPECT_EQ(scene.pelletsInWater(), 20);
+        tank.dropFood(static_cast<float>(drop), 0.0f);
+    EXPECT_EQ(tank.pelletsInWater(), 20);
     view.renderFrame();
-    EXPECT_EQ(scene.pelletsInWater(), 20) << "the pellets sink; none is gone after one frame";
+    EXPECT_EQ(tank.pelletsInWater(), 20) << "the pellets sink; none is gone after one frame";
 }
 
 TEST_F(ViewTest, FishRampStopsAtFifty)
 {
     for (int i = 0; i < 60; ++i)
         view.renderFrame();
-    EXPECT_EQ(view.fishRampCount(), 50);
+    EXPECT_EQ(tank.fishRamp, 50);
 }
 
 }  // namespace
