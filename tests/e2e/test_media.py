@@ -298,6 +298,98 @@ class MediaTest(aquarium.AquariumTestCase):
         self.app.press("Return")
         self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 10)
 
+    def test_pictures_that_cannot_show_say_so_and_the_show_goes_on_with_the_rest(self):
+        write_picture(self.media / "reef.jpg", *PICTURES["reef.jpg"])
+        write_picture(self.media / "dot.png", 0, 0, 1, 1)
+        (self.media / "empty.png").write_bytes(b"")
+        png = (self.media / "dot.png").read_bytes()
+        # The PNG header's width and height, big-endian, after the signature and the chunk's head.
+        (self.media / "huge.png").write_bytes(png[:16] + (30000).to_bytes(4, "big") * 2 + png[24:])
+        reef = (self.media / "reef.jpg").read_bytes()
+        (self.media / "cut.jpg").write_bytes(reef[:len(reef) // 2])
+        (self.media / "notes.jpg").write_text("a shopping list, renamed")
+        # Wine's file dialog itself fails on a path longer than 260 characters, so a path of a
+        # 250-character folder and file comes from the settings file, as from another machine.
+        long_folder = self.media / ("f" * 250)
+        long_folder.mkdir(exist_ok=True)
+        long_path = windows_path(long_folder / ("p" * 246 + ".bmp"))
+        write_picture(long_folder / ("p" * 246 + ".bmp"), 1, 2, 64, 40)
+        unicode_folder = self.media / "unicode"
+        unicode_folder.mkdir(exist_ok=True)
+        write_picture(unicode_folder / "\u6c34.png", 1, 2, 64, 40)
+        aquarium.write_settings(NO_FISH, bubbles=False, sections={"Custom Images": [
+            "OwnImage=1", "CycImage=1", "ImageSum=1", f"ImageList0={long_path}"]})
+        self.start()
+        self.assertIsNone(self.message_box(), "a stored path too long to open is passed over")
+        background = self.open_dialog("background", BACKGROUND_DIALOG)
+        self.choose_file(IMAGE_ADD, background, windows_path(self.media / "reef.jpg"))
+        refused = ["empty.png", "huge.png", "cut.jpg", "notes.jpg"]
+        for name in ["dot.png", *refused]:
+            self.choose_file(IMAGE_ADD, background, windows_path(self.media / name))
+            texts = wait_until(self.message_box, 3)
+            if name in refused:
+                path = windows_path(self.media / name)
+                self.assertIn(f"({path})image loading error.", texts or [], name)
+                self.app.press("Return")
+                self.assertTrue(wait_until(lambda: self.message_box() is None, 10))
+            else:
+                self.assertIsNone(texts, "a picture of one pixel is a picture")
+        # A name outside the ANSI code page, picked in the dialog's list (it cannot be typed): the
+        # ANSI dialog hands back "?" in its place, which names no file.
+        self.app.click(*background.centre(IMAGE_ADD))
+        chooser = Dialog("Open")
+        self.assertTrue(chooser.wait_shown())
+        subprocess.run(["xdotool", "type", "--delay", "20", windows_path(unicode_folder) + "\\"],
+                       check=True, timeout=60)
+        self.app.press("Return")
+        time.sleep(1)
+        chooser.wait_shown()
+        files = next(c for c in chooser.controls.values() if c.class_name == "SHELLDLL_DefView")
+        self.app.click(files.rect[0] + 35, files.rect[1] + 10)
+        self.app.press("Return")
+        texts = wait_until(self.message_box, 5)
+        self.assertIn(f"({windows_path(unicode_folder)}\\?.png)image loading error.", texts or [])
+        self.app.press("Return")
+        self.assertEqual(self.control(background, IMAGE_LIST).state["items"], 2)
+        # A picture that cannot be read stopped the show: off and on again starts it. (Apart by
+        # more than a double click's time.)
+        self.app.click(*background.centre(IMAGE_ON))
+        time.sleep(0.8)
+        self.app.click(*background.centre(IMAGE_ON))
+        self.app.press("Escape")
+        self.assertTrue(background.gone())
+        self.assertTrue(wait_until(lambda: picture_on_backdrop(pixels(screenshot("media-after-refusals")))
+                                   == "reef.jpg", 10), "the show goes on with what could be read")
+        stored = aquarium.ini_path().read_text(encoding="latin-1").splitlines()
+        self.assertIn("ImageSum=3", stored)
+        self.assertIn(f"ImageList2={long_path}", stored, "the long path is kept, at the end")
+
+    def test_music_that_cannot_play_is_passed_over_and_a_file_gone_while_playing_stops_the_list(self):
+        write_tone(self.media / "tone.wav", LOW_TONE, 4)
+        tone = (self.media / "tone.wav").read_bytes()
+        (self.media / "cut.wav").write_bytes(tone[:30])
+        (self.media / "notes.wav").write_text("not a sound at all")
+        (self.media / "empty.wav").write_bytes(b"")
+        names = ["cut.wav", "notes.wav", "empty.wav", "tone.wav"]
+        entries = [f"MusicList{i}={windows_path(self.media / n)}" for i, n in enumerate(names)]
+        aquarium.write_settings(NO_FISH, bubbles=False, sections={
+            "Custom Settings": ["OwnMusic=1", "CycMusic=1", f"MusicSum={len(names)}", *entries]})
+        self.start()
+        heard = set()
+        self.assertTrue(wait_until(lambda: heard.add(self.sound.tone()) or
+                                   any(near(f, LOW_TONE) for f in heard), 15, interval=0.1),
+                        f"the one playable file plays after the three that cannot: {heard}")
+        (self.media / "tone.wav").unlink()
+        self.assertTrue(wait_until(lambda: not self.sound.growing(1.0), 20),
+                        "with no file left to play the list stops")
+        music = self.open_dialog("music", MUSIC_DIALOG)
+        self.assertEqual(self.control(music, MUSIC_LIST).state["items"], len(names))
+        self.assertFalse(self.control(music, MUSIC_ADD).style & WS_DISABLED,
+                         "the stopped list can be edited again")
+        self.app.press("Escape")
+        stored = aquarium.ini_path().read_text(encoding="latin-1").splitlines()
+        self.assertIn(f"MusicSum={len(names)}", stored, "nothing of the list is lost")
+
 
 if __name__ == "__main__":
     unittest.main()
