@@ -25,11 +25,9 @@ constexpr char kFishCountKeyStem[] = "Fish";
 // (settingsPath()), tests a directory of their own.
 class SettingsStore {
 public:
-    // `directory` ends with one backslash, or is empty for the current directory.
+    // The file directory + ".\BluereefScrSet.ini"; `directory` ends with one backslash, or is
+    // empty for the current directory.
     explicit SettingsStore(const std::string& directory) : iniPath_(directory + kSettingsFileName) {}
-
-    // directory + ".\BluereefScrSet.ini".
-    const std::string& iniPath() const { return iniPath_; }
 
     // Fills every field of `settings` and both values of `views` from the file, writing each
     // missing (or empty) key with its default and rewriting the keys whose load rule says so;

@@ -14,7 +14,6 @@ class CustomMusicDialog : public MediaListDialog {
 public:
     explicit CustomMusicDialog(CursorHideCounter& cursor, CWnd* parent = nullptr);
 
-    const MusicPlaylist& playlist() const { return list; }
     // Whether the "On/Off" box, as of the dialog's last tick, gives the sound to the user's own
     // music: the built-in tune must then be silent.
     bool playsOwnMusic() const { return ownMusicOn; }

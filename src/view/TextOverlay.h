@@ -25,8 +25,6 @@ public:
     // Formats like printf (at most 255 characters) and draws the text at the current position.
     void print(const char* format, ...);
 
-    int frameCounter() const { return overlayFrameCounter; }
-
 private:
     // Prints `text` at (x, y, z), pale over a dark shadow, `opacity` opaque.
     void printLegibly(float x, float y, float z, const char* text, float opacity);

@@ -181,6 +181,9 @@ def run_storm(seconds, target):
         app.press("Escape")
     time.sleep(2)
     before = figures()
+    # Input reaches windows a first opening makes (the file dialog, the colour dialog) only
+    # during the storm: from its first minute on, growth is what the storm itself leaves.
+    after_first_minute = {}
     checks = unanswered = broken = 0
     start = next_sample = time.monotonic()
     while time.monotonic() - start < seconds and app.running():
@@ -191,6 +194,8 @@ def run_storm(seconds, target):
             checks += 1
             unanswered += 0 if responsive() else 1
             broken += 0 if settings_load() else 1
+            if not after_first_minute and time.monotonic() - start >= 60 and app.running():
+                after_first_minute = figures()
     alive = app.running()
     # Whatever the storm left open is closed the way a person closes it, then the figures settle.
     for _ in range(10):
@@ -205,6 +210,7 @@ def run_storm(seconds, target):
     result = {"seconds": seconds, "actions": storm.actions, "alive": int(alive),
               "checks": checks, "unanswered": unanswered, "unloadable": broken,
               **{f"{k}_before": v for k, v in before.items()},
+              **{f"{k}_after_first_minute": v for k, v in after_first_minute.items()},
               **{f"{k}_after": v for k, v in after.items()}}
     report(target, result)
     return result

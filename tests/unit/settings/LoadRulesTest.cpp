@@ -15,9 +15,9 @@ class LoadFromFile : public ::testing::Test {
 protected:
     void loadWith(const std::map<std::string, std::string>& changes)
     {
-        writeFileBytes(store.iniPath(), completeSettingsFileText(changes));
+        writeFileBytes(settingsFile(directory), completeSettingsFileText(changes));
         store.load(settings, views);
-        file = readIni(store.iniPath());
+        file = readIni(settingsFile(directory));
         ASSERT_EQ(file.error, "");
     }
     std::optional<std::string> stored(const std::string& key) const
@@ -229,10 +229,10 @@ TEST(LoadTwice, SecondLoadLeavesTheFileAsTheFirstLeftIt)
     AquariumSettings second{};
     ViewsPosition views{};
     store.load(first, views);
-    const std::string bytesAfterFirst = readFileBytes(store.iniPath());
+    const std::string bytesAfterFirst = readFileBytes(settingsFile(directory));
     store.load(second, views);
 
-    EXPECT_EQ(readFileBytes(store.iniPath()), bytesAfterFirst);
+    EXPECT_EQ(readFileBytes(settingsFile(directory)), bytesAfterFirst);
     // The counts drawn at the first load are the ones the second reads.
     for (int kind = 0; kind < kFishKinds; ++kind)
         EXPECT_EQ(second.fishCount[kind], first.fishCount[kind]) << "kind " << kind;

@@ -64,8 +64,8 @@ TEST_F(LoadWithoutFile, FishCountsAreOneToThree)
 
 TEST_F(LoadWithoutFile, FileIsAValidIniWithTwoSections)
 {
-    ASSERT_TRUE(fileExists(store.iniPath()));
-    const IniText ini = readIni(store.iniPath());
+    ASSERT_TRUE(fileExists(settingsFile(directory)));
+    const IniText ini = readIni(settingsFile(directory));
     EXPECT_EQ(ini.error, "");
     ASSERT_EQ(ini.sections.size(), 2u);
     EXPECT_EQ(ini.sections[0].name, "Aquarium Settings");
@@ -74,7 +74,7 @@ TEST_F(LoadWithoutFile, FileIsAValidIniWithTwoSections)
 
 TEST_F(LoadWithoutFile, FileHoldsEveryAquariumKeyInRecordOrder)
 {
-    const IniText ini = readIni(store.iniPath());
+    const IniText ini = readIni(settingsFile(directory));
     std::vector<std::string> expectedKeys;
     for (const SettingsKey& k : aquariumKeys())
         expectedKeys.push_back(k.key);
@@ -85,12 +85,12 @@ TEST_F(LoadWithoutFile, FileHoldsEveryAquariumKeyInRecordOrder)
 
 TEST_F(LoadWithoutFile, VolumeDefaultIsWrittenAsAFraction)
 {
-    EXPECT_EQ(readIni(store.iniPath()).value("Aquarium Settings", "YINLIANG"), "32767.5");
+    EXPECT_EQ(readIni(settingsFile(directory)).value("Aquarium Settings", "YINLIANG"), "32767.5");
 }
 
 TEST_F(LoadWithoutFile, FileHoldsTheDrawnFishCounts)
 {
-    const IniText ini = readIni(store.iniPath());
+    const IniText ini = readIni(settingsFile(directory));
     std::vector<std::string> expectedKeys;
     for (int kind = 0; kind < kFishKinds; ++kind)
         expectedKeys.push_back(fishKey(kind));
@@ -122,7 +122,7 @@ TEST(LoadWithoutFileRandom, OnlyMissingCountsAreDrawn)
 {
     TestDirectory directory;
     const SettingsStore store(directory.path());
-    writeFileBytes(store.iniPath(), "[Fish Number]\r\nFish0=7\r\nFish1=\r\nFish2=9\r\n");
+    writeFileBytes(settingsFile(directory), "[Fish Number]\r\nFish0=7\r\nFish1=\r\nFish2=9\r\n");
 
     int expected[kFishKinds] = {};
     std::srand(1);
@@ -143,7 +143,7 @@ TEST(LoadWithoutFileRandom, OnlyMissingCountsAreDrawn)
         }
     }
     // The empty key counts as missing: it now holds its drawn count.
-    EXPECT_EQ(readIni(store.iniPath()).value("Fish Number", "Fish1"),
+    EXPECT_EQ(readIni(settingsFile(directory)).value("Fish Number", "Fish1"),
               std::to_string(expected[1]));
 }
 
@@ -161,7 +161,7 @@ TEST(LoadWithoutFileRandom, ADirectoryThatDoesNotExistStillGivesTheDefaults)
     EXPECT_EQ(settings.showTerra, 1);
     for (int kind = 0; kind < kFishKinds; ++kind)
         EXPECT_TRUE(settings.fishCount[kind] >= 1 && settings.fishCount[kind] <= 3);
-    EXPECT_FALSE(fileExists(store.iniPath()));
+    EXPECT_FALSE(fileExists(parent.path() + "missing\\.\\BluereefScrSet.ini"));
 }
 
 }  // namespace

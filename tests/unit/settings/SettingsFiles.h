@@ -19,6 +19,12 @@ inline std::string readFileBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The settings file a store made for `directory` reads and writes.
+inline std::string settingsFile(const TestDirectory& directory)
+{
+    return directory.path() + ".\\BluereefScrSet.ini";
+}
+
 inline void writeFileBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -79,10 +79,8 @@ TEST_F(TextOverlayTest, ShowsForTwoHundredFramesThenHidesAndStartsCountingAgain)
 {
     for (int frame = 1; frame <= 200; ++frame)
         ASSERT_TRUE(frameShowsText()) << "frame " << frame;
-    EXPECT_EQ(overlay.frameCounter(), 200);
     EXPECT_FALSE(frameShowsText()) << "frame 201";
     EXPECT_FALSE(overlay.isVisible());
-    EXPECT_EQ(overlay.frameCounter(), 0);
     EXPECT_FALSE(frameShowsText());
 
     overlay.toggle();  // F1 after it hid itself: another 200 frames
@@ -98,7 +96,6 @@ TEST_F(TextOverlayTest, HidingEarlyKeepsTheCountSoShowingAgainFinishesTheTwoHund
     overlay.toggle();  // F1 on frame 50
     for (int frame = 0; frame < 30; ++frame)
         EXPECT_FALSE(frameShowsText());
-    EXPECT_EQ(overlay.frameCounter(), 50);
 
     overlay.toggle();  // F1 again
     int shown = 0;
