@@ -37,7 +37,6 @@ public:
     // Bubble `index`, 0..capacity() - 1. Only tests change bubbles from outside.
     const Particle& particle(int index) const { return particles[index]; }
     Particle& particle(int index) { return particles[index]; }
-    unsigned textureName() const { return texture; }
 
 private:
     // Where a bubble's square is drawn in a frame.

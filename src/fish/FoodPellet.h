@@ -46,7 +46,6 @@ public:
 
     // World position as of the last step; (0, 0, 0) until the first step after `prepare`.
     const float* currentPosition() const { return position; }
-    unsigned displayList() const { return listName; }
 
 private:
     float driftX = 0;       // sideways random walk

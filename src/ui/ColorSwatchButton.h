@@ -8,7 +8,6 @@ class ColorSwatchButton : public CButton {
 public:
     // Shows `colour` from the next drawing on; always succeeds.
     BOOL SetColor(COLORREF colour);
-    COLORREF color() const { return colour_; }
 
     void DrawItem(LPDRAWITEMSTRUCT item) override;
 

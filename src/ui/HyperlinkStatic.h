@@ -37,7 +37,6 @@ public:
     // and names the error.
     int open();
     void SetVisited(bool flag);
-    bool isVisited() const { return visited != 0; }
     const std::string& address() const { return url; }
     // The colour the text draws in now.
     COLORREF textColor() const;

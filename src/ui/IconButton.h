@@ -15,7 +15,6 @@ public:
     void SetIcon(UINT hoverIconId, UINT idleIconId, int width, int height);
 
     void DrawItem(LPDRAWITEMSTRUCT item) override;
-    bool isMouseOn() const { return mouseOn != 0; }
 
     int align = 0;          // 0: icon left of the caption; 1: icon above it
     int showText = 1;       // 0: the caption is not drawn

@@ -11,7 +11,6 @@ public:
 
     void SetCheck(bool check, bool redraw = true);
     bool isChecked() const { return checked != 0; }
-    bool isHovered() const { return hover != 0; }
     // Loads the icon pair (the checked picture first); with either missing, the indicator shows.
     void SetIcons(UINT checkedIconId, UINT uncheckedIconId);
     void SetIndicatorColors(COLORREF on, COLORREF off);

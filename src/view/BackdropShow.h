@@ -37,7 +37,6 @@ public:
               const std::function<void()>& drawPatch) const;
 
     bool isFading() const { return fadeFrame < kBackdropFadeFrames; }
-    GLuint shownPicture() const { return shown.name; }
 
 private:
     void drawLayer(const PictureTexture& picture, GLuint reefTexture, double surfaceAspect,

@@ -1,9 +1,25 @@
 // The user's pictures on the backdrop: cropped to its shape, and cross-faded when they change.
 #include "view/BackdropShow.h"
 
+#include "support/GlTestContext.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+constexpr GLuint kReef = 99;
+
+// The picture a frame's backdrop shows on top: the texture bound when it draws the patch last.
+GLuint topPicture(const BackdropShow& show)
+{
+    GLuint top = 0;
+    show.draw(kReef, 2.0, [&top] {
+        GLint bound = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        top = static_cast<GLuint>(bound);
+    });
+    return top;
+}
 
 TEST(BackdropShow, PicturesAreCroppedToTheSurfaceNotStretched)
 {
@@ -26,23 +42,31 @@ TEST(BackdropShow, PicturesAreCroppedToTheSurfaceNotStretched)
 
 TEST(BackdropShow, ANewPictureFadesInOverTheOldOneAndTheReefComesBack)
 {
+    GlTestContext gl;
+    ASSERT_TRUE(gl.ready());
+    GLuint picture = 0;
+    glGenTextures(1, &picture);
+    glBindTexture(GL_TEXTURE_2D, picture);
+
     BackdropShow show;
     show.advance({});
     EXPECT_FALSE(show.isFading()) << "the reef at start does not fade in";
+    EXPECT_EQ(topPicture(show), kReef);
 
-    show.advance({7, 64, 32});
+    show.advance({picture, 64, 32});
     EXPECT_TRUE(show.isFading());
-    EXPECT_EQ(show.shownPicture(), 7u);
+    EXPECT_EQ(topPicture(show), picture);
     int frames = 1;
     while (show.isFading()) {
-        show.advance({7, 64, 32});
+        show.advance({picture, 64, 32});
         ++frames;
     }
     EXPECT_EQ(frames, kBackdropFadeFrames + 1);
 
     show.advance({});
     EXPECT_TRUE(show.isFading()) << "the reef fades back in when the show stops";
-    EXPECT_EQ(show.shownPicture(), 0u);
+    EXPECT_EQ(topPicture(show), kReef);
+    glDeleteTextures(1, &picture);
 }
 
 }  // namespace
