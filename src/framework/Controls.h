@@ -28,7 +28,6 @@ public:
     }
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
     void SetPos(int position) { SendMessage(TBM_SETPOS, TRUE, position); }
-    int GetRangeMax() const { return static_cast<int>(SendMessage(TBM_GETRANGEMAX)); }
 };
 
 // A list view (SysListView32) in report style.

@@ -51,7 +51,6 @@ public:
     HWND SetFocus() { return ::SetFocus(m_hWnd); }
     BOOL SetMenu(HMENU menu) { return ::SetMenu(m_hWnd, menu); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }

@@ -19,7 +19,7 @@ TEST(MainFrame, FrameIsBareAndItsViewFillsIt)
     pumpMessages();
 
     EXPECT_EQ(frame->GetStyle() & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_BORDER), 0u);
-    EXPECT_EQ(frame->GetExStyle() & WS_EX_CLIENTEDGE, 0u);
+    EXPECT_EQ(::GetWindowLongA(frame->m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
     EXPECT_EQ(::GetMenu(frame->m_hWnd), nullptr);
     const HWND view = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
     ASSERT_EQ(view, frame->view().m_hWnd);

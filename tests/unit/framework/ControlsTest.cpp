@@ -49,7 +49,7 @@ TEST_F(ControlsTest, SliderKeepsItsRangeAndPosition)
     slider.SetRange(0, 110);
     slider.SetPos(100);
     EXPECT_EQ(slider.GetPos(), 100);
-    EXPECT_EQ(slider.GetRangeMax(), 110);
+    EXPECT_EQ(slider.SendMessage(TBM_GETRANGEMAX), 110);
     slider.SetPos(500);
     EXPECT_EQ(slider.GetPos(), 110) << "held to the range";
 }
