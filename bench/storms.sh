@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Random real input against the real program with each dialog and the menu in use: clicks, double
 # clicks, drags on sliders and lists, keys, the dialogs opened and closed, modes switched in
-# between (tests/e2e/storm.py). For each target it prints whether the program stayed alive and
+# between (bench/storm.py). For each target it prints whether the program stayed alive and
 # answered, whether every settings file it wrote on the way loads, and its memory and open files
 # before and after.
 # Usage: bench/storms.sh [seconds per target] [targets]
@@ -22,4 +22,4 @@ print_load
 echo "Program as built from $(git -C "$bench_repo" describe --always --dirty) ($BLUEREEF_ARCH)"
 export BLUEREEF_EXE=$bench_build/src/BluereefScr.exe
 export WINPROBE_EXE=$bench_build/tests/e2e/winprobe.exe
-/usr/bin/python3 "$bench_repo/tests/e2e/storm.py" storm "$seconds" "$@"
+/usr/bin/python3 "$bench_repo/bench/storm.py" storm "$seconds" "$@"

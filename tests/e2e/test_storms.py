@@ -1,15 +1,18 @@
-"""Thirty seconds of random real input in each dialog and in the menu (storm.py; bench/storms.sh
-runs five minutes of each): the program stays alive and answers, and every settings file it
-writes meanwhile loads. On a display, a prefix and a Wine server of their own, beside the other
-end-to-end tests."""
+"""Thirty seconds of random real input in each dialog and in the menu (bench/storm.py, which
+bench/storms.sh runs for five minutes each): the program stays alive and answers, and every
+settings file it writes meanwhile loads. On a display, a prefix and a Wine server of their own,
+beside the other end-to-end tests."""
 import os
 import random
+import sys
 import unittest
 from pathlib import Path
 from unittest import mock
 
 import aquarium
-import storm
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "bench"))
+import storm  # noqa: E402
 
 PREFIX = Path(os.environ.get("BLUEREEF_SEPARATE_PREFIX", "/tmp/bluereef-wine-storms"))
 

@@ -5,7 +5,7 @@ picture show with own music: what is left alive, loadable and in memory afterwar
   storm.py soak SECONDS
 
 Run through bench/storms.sh or bench/soak.sh, which build the program and start the display and
-the Wine server; test_storms.py runs the short storms. Each figure is printed as a line "name value" for the scripts' tables.
+the Wine server; tests/e2e/test_storms.py runs the short storms. Each figure is printed as a line "name value" for the scripts' tables.
 
 Under Wine, GetGuiResources and GetProcessHandleCount answer 0 for every process, so objects are
 counted where Wine keeps them: GDI objects in the program's own memory (its resident size), USER
@@ -20,9 +20,12 @@ import tempfile
 import time
 from pathlib import Path
 
-import aquarium
-from aquarium import MENU_AT, MENU_ITEMS, Aquarium, menu_item_centre
-from test_media import SoundCapture, write_picture, write_tone
+# The end-to-end tests' driver of the real program, and the media tests' pictures, tones and
+# sound capture.
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "e2e"))
+import aquarium  # noqa: E402
+from aquarium import MENU_AT, MENU_ITEMS, Aquarium, menu_item_centre  # noqa: E402
+from test_media import SoundCapture, write_picture, write_tone  # noqa: E402
 
 SCREEN = (1024, 768)
 # What each target opens from the menu; the menu itself opens nothing.
@@ -148,6 +151,9 @@ class Storm:
                 self.open_target()
             self.actions += 1
             return
+        # A dialog dragged partly off the screen is clicked where it can be.
+        left, top = max(left, 0), max(top, 0)
+        right, bottom = min(right, SCREEN[0]), min(bottom, SCREEN[1])
         point = (random.randrange(left, max(left + 1, right)),
                  random.randrange(top, max(top + 1, bottom)))
         roll = random.random()
