@@ -173,11 +173,20 @@ class Storm:
         self.actions += 1
 
 
-def run_storm(seconds, target):
+def start_program():
+    """The program on a full tank, its start-up text hidden."""
     aquarium.write_settings([2] * 15)
     app = Aquarium().start()
     app.wait_for_window()
     app.key("F1")
+    return app
+
+
+def run_storm(seconds, target, app=None):
+    """A storm of `seconds` on `target`, in the running `app`, left running, or else in a
+    program of its own."""
+    own = app is None
+    app = app or start_program()
     storm = Storm(app, target)
     # The target's windows are made once before the first figures: what a first opening costs
     # is no leak.
@@ -212,7 +221,8 @@ def run_storm(seconds, target):
         time.sleep(0.5)
     time.sleep(3)
     after = figures() if alive and app.running() else {}
-    app.stop()
+    if own:
+        app.stop()
     result = {"seconds": seconds, "actions": storm.actions, "alive": int(alive),
               "checks": checks, "unanswered": unanswered, "unloadable": broken,
               **{f"{k}_before": v for k, v in before.items()},
