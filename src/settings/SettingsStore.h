@@ -25,8 +25,8 @@ constexpr char kFishCountKeyStem[] = "Fish";
 // (settingsPath()), tests a directory of their own.
 class SettingsStore {
 public:
-    // The file directory + ".\BluereefScrSet.ini"; `directory` ends with one backslash, or is
-    // empty for the current directory.
+    // Reads and writes the file `directory` + ".\BluereefScrSet.ini"; `directory` ends with one
+    // backslash, or is empty for the current directory.
     explicit SettingsStore(const std::string& directory) : iniPath_(directory + kSettingsFileName) {}
 
     // Fills every field of `settings` and both values of `views` from the file, writing each
