@@ -114,3 +114,17 @@ print_load() {
   read -r one five fifteen _ < /proc/loadavg
   echo "Load average before the run: $one $five $fifteen on $(nproc) cores"
 }
+
+# run_storm_driver ARGS...: bench/storm.py with ARGS against the program as built, on a display
+# and Wine server of this session's own, stopped when the calling script ends.
+run_storm_driver() {
+  bench_build_target BluereefScr
+  bench_build_target winprobe
+  trap 'stop_session' EXIT
+  start_virtual_display 1024x768
+  start_wine
+  print_load
+  echo "Program as built from $(git -C "$bench_repo" describe --always --dirty) ($BLUEREEF_ARCH)"
+  BLUEREEF_EXE=$bench_build/src/BluereefScr.exe WINPROBE_EXE=$bench_build/tests/e2e/winprobe.exe \
+    /usr/bin/python3 "$bench_repo/bench/storm.py" "$@"
+}

@@ -13,13 +13,4 @@ source "$(dirname "$0")/bench-session.sh"
 
 seconds=${1:-300}
 shift || true
-bench_build_target BluereefScr
-bench_build_target winprobe
-trap 'stop_session' EXIT
-start_virtual_display 1024x768
-start_wine
-print_load
-echo "Program as built from $(git -C "$bench_repo" describe --always --dirty) ($BLUEREEF_ARCH)"
-export BLUEREEF_EXE=$bench_build/src/BluereefScr.exe
-export WINPROBE_EXE=$bench_build/tests/e2e/winprobe.exe
-/usr/bin/python3 "$bench_repo/bench/storm.py" storm "$seconds" "$@"
+run_storm_driver storm "$seconds" "$@"
