@@ -11,7 +11,8 @@ resolve_archs
 build_tree() {
   local arch=$1 toolchain=$2 targets=()
   if [ ! -f "$repo/build/$arch/build.ninja" ]; then
-    cmake -S "$repo" -B "$repo/build/$arch" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/$toolchain"
+    cmake -S "$repo" -B "$repo/build/$arch" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/$toolchain" \
+      -DBLUEREEF_HOST_DIR="$repo/build/host"
   fi
   runs_arch "$arch" || targets=(--target BluereefScr BluereefScrSaver)
   [ "$arch" = x64 ] || [ ${#targets[@]} -eq 0 ] || targets+=(installer)

@@ -16,8 +16,11 @@ runs_arch x86 ||
 
 source "$repo/scripts/session.sh"
 trap stop_session EXIT
-start_virtual_display 1024x768
+# Each architecture has a display, a prefix and a Wine server of its own: its tests share nothing
+# with the other's and run beside them.
 for arch in "${bluereef_archs[@]}"; do
+  start_virtual_display 1024x768
+  export "BLUEREEF_DISPLAY_$arch=$DISPLAY"
   use_arch "$arch"
   start_wine
 done

@@ -1,8 +1,9 @@
 """Drives the real BluereefScr.exe under Wine on the test session's X display.
 
-The test command (scripts/test.sh) starts the display and the Wine server and exports DISPLAY and
-WINEPREFIX; this module starts the program, sends it real X input through xdotool, and reads back
-its windows (through winprobe.exe), screenshots and the settings file.
+The test command (scripts/test.sh) starts a display and a Wine server for each build, and CTest
+runs each test with its build's DISPLAY and WINEPREFIX (scripts/with-wine-env); this module starts
+the program, sends it real X input through xdotool, and reads back its windows (through
+winprobe.exe), screenshots and the settings file.
 """
 import os
 import re
