@@ -19,8 +19,6 @@ public:
     // The corners every quad of the wall is drawn with.
     static void corners(const TankBounds& tank, Point3d out[4]);
 
-    float phase() const { return backColorPhase; }
-
 private:
     void drawCyclingWash(const AquariumSettings& settings, const TankBounds& tank,
                          ColorPhases& phases, bool hidden);

@@ -27,12 +27,6 @@ public:
     // place and every ripple pushes it along the line from the ripple's centre.
     void advance();
 
-    // The grid point (n, c)'s texture coordinate, as a share of the picture (0..1 at rest).
-    float pointS(int n, int c) const { return points[n][c].s; }
-    float pointT(int n, int c) const { return points[n][c].t; }
-    int rippleAge(int slot) const { return rippleAgeOf[slot]; }
-    int rippleLife(int slot) const { return rippleLifeOf[slot]; }
-
     // The constant tables: for a step (dn, dc) of grid units (each 0..31), its unit vector and
     // its distance in wave units; and the height of the wave at each phase.
     struct Direction {

@@ -1,6 +1,6 @@
 // One bubble emitter: a 200-unit-wide sheet of small textured squares that rise from just below
 // its drawing point, speed up as they rise and start again at the bottom when they leave the
-// water or fade out. It is drawn in the additive pass, so the texture adds light to the picture.
+// water or fade out (the rules of one bubble are in Bubble.h). It is drawn in the additive pass, so the texture adds light to the picture.
 #pragma once
 
 #include "fish/ParticleSystem.h"
@@ -31,12 +31,6 @@ public:
     // Steps and draws `drawCount` bubbles for 110 frames, so that they are already spread through the
     // water when the first frame shows.
     void warmUp(int drawCount);
-
-    int activeCount() const { return count; }
-    int capacity() const { return allocated; }
-    // Bubble `index`, 0..capacity() - 1. Only tests change bubbles from outside.
-    const Particle& particle(int index) const { return particles[index]; }
-    Particle& particle(int index) { return particles[index]; }
 
 private:
     // Where a bubble's square is drawn in a frame.

@@ -101,11 +101,6 @@ void Fish::setBounds(float xLow, float xHigh, float top, float bottom, float zLo
     swimBox.yMin = bottom + kBottomMargin;
     swimBox.zMin = zLow;
     swimBox.zMax = zHigh;
-    // At rest the inner box is that of a fish of size 1 at the origin.
-    const float halfLength = lengthFactor * 0.5f;
-    const float halfHeight = heightFactor * 0.5f;
-    const float halfDepth = depthFactor * 0.5f;
-    innerBox = {halfLength, -halfLength, halfHeight, -halfHeight, halfDepth, -halfDepth};
     boxComputed = false;
     colliding = false;
 }
@@ -347,21 +342,20 @@ void Fish::updateBox()
     const float tz = f(std::fabs(std::cos(a)) * depth * 0.5);
 
     head.x = flags.facesLowX ? x - hx : x + hx;
-    tail.x = flags.facesLowX ? x + hx : x - hx;
     head.y = flags.pitchUp ? y + hy : y - hy;
-    tail.y = flags.pitchUp ? y - hy : y + hy;
     head.z = flags.facesLowZ ? z - hz : z + hz;
-    tail.z = flags.facesLowZ ? z + hz : z - hz;
 
     const float halfHeight = hy > ty ? hy : ty;
     const float halfDepth = hz > tz ? hz : tz;
-    innerBox = {x + hx, x - hx, y + halfHeight, y - halfHeight, z + halfDepth, z - halfDepth};
+    // The body's own extent, grown below into the box that other fish keep out of.
+    const FishBox body = {x + hx, x - hx, y + halfHeight, y - halfHeight, z + halfDepth,
+                          z - halfDepth};
 
     const float grownLength = f(half);
     const float grownHeight = f(height * 0.25);
     const float grownDepth = f(depth * 0.25);
-    outerBox = {innerBox.xMax + grownLength, innerBox.xMin - grownLength,
-                innerBox.yMax + grownHeight, innerBox.yMin - grownHeight,
-                innerBox.zMax + grownDepth,  innerBox.zMin - grownDepth};
+    outerBox = {body.xMax + grownLength, body.xMin - grownLength,
+                body.yMax + grownHeight, body.yMin - grownHeight,
+                body.zMax + grownDepth,  body.zMin - grownDepth};
     boxComputed = true;
 }

@@ -77,8 +77,8 @@ public:
     Fish();
     virtual ~Fish();
 
-    // Sets the swimming box: x xLow..xHigh, y bottom + 5..top + 10, z zLow..zHigh. Puts the inner
-    // box back to its rest size, forgets the outer box and clears `colliding`.
+    // Sets the swimming box: x xLow..xHigh, y bottom + 5..top + 10, z zLow..zHigh. Forgets the
+    // collision box and clears `colliding`.
     void setBounds(float xLow, float xHigh, float top, float bottom, float zLow, float zHigh);
 
     // Applies `rule` to the target heading, unless a turn is still under way; the target then
@@ -112,17 +112,12 @@ public:
     const DirectionFlags& directions() const { return flags; }
     // The swimming box set by setBounds.
     const TankBounds& bounds() const { return swimBox; }
-    WallContact wallContact() const { return wallHit; }
-    // The collision boxes and the ends of the body axis, as of the last updateBox.
-    const FishBox& innerCollisionBox() const { return innerBox; }
+    // The collision box (the body's extent grown by half its length, a quarter of its height and
+    // a quarter of its depth) and the front end of the body axis, as of the last updateBox.
     const FishBox& outerCollisionBox() const { return outerBox; }
     const Point3& headPoint() const { return head; }
-    const Point3& tailPoint() const { return tail; }
     // Whether updateBox has run since the last setBounds; until then the fish is no obstacle.
     bool hasBox() const { return boxComputed; }
-    // The phases of the tail wave and the edge flap, in radians 0..6.283185.
-    float tailWavePhase() const { return tailPhase; }
-    float edgeFlapPhase() const { return flapPhase; }
 
     // The record the view and the school's rules read and change.
     int size;                 // scale of the mesh, 2..8
@@ -166,8 +161,7 @@ private:
     WallContact wallHit = WallContact::None;
     int wanderTimer;                               // counts up to the next wander event past 400
     float lengthFactor, depthFactor, heightFactor; // body extent per unit of size
-    FishBox innerBox;                              // the body's extent
     FishBox outerBox;                              // the body's extent grown, for collisions
-    Point3 head, tail;                             // ends of the body axis
+    Point3 head;                                   // front end of the body axis
     bool boxComputed = false;
 };

@@ -70,10 +70,6 @@ public:
     {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam);
-    }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     // A message box owned by this window; without a caption it carries the application's name.
     int MessageBox(LPCSTR text, LPCSTR caption = nullptr, UINT type = MB_OK) const;

@@ -27,10 +27,10 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace
 
-void descrambleBytes(std::uint8_t* data, std::size_t size)
+void descrambleBytes(std::uint8_t* data, std::size_t size, std::size_t position)
 {
     for (std::size_t i = 0; i < size; ++i)
-        data[i] = static_cast<std::uint8_t>(data[i] + keyFor(i));
+        data[i] = static_cast<std::uint8_t>(data[i] + keyFor(position + i));
 }
 
 void scrambleBytes(std::uint8_t* data, std::size_t size)
@@ -57,8 +57,7 @@ bool descrambleFile(const std::string& packedPath, const std::string& unpackedPa
     std::size_t position = 0;
     std::size_t count;
     while ((count = std::fread(block, 1, sizeof block, in.get())) > 0) {
-        for (std::size_t i = 0; i < count; ++i)
-            block[i] = static_cast<std::uint8_t>(block[i] + keyFor(position + i));
+        descrambleBytes(block, count, position);
         position += count;
         if (std::fwrite(block, 1, count, out.get()) != count)
             return false;

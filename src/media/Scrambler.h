@@ -9,8 +9,9 @@
 
 constexpr std::size_t kScrambleKeyLength = 50;
 
-// Turns stored bytes back into the asset's bytes, in place.
-void descrambleBytes(std::uint8_t* data, std::size_t size);
+// Turns stored bytes back into the asset's bytes, in place; `position` is where `data` starts in
+// the asset.
+void descrambleBytes(std::uint8_t* data, std::size_t size, std::size_t position = 0);
 // The inverse: turns an asset's bytes into stored bytes, in place.
 void scrambleBytes(std::uint8_t* data, std::size_t size);
 

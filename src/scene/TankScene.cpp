@@ -124,10 +124,3 @@ void TankScene::act(TankAction action, int i)
     }
 }
 
-int TankScene::pelletsInWater() const
-{
-    int count = 0;
-    for (const FoodPellet& pellet : food)
-        count += pellet.isActive() ? 1 : 0;
-    return count;
-}

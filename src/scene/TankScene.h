@@ -50,7 +50,6 @@ public:
     // picked fish `i` (a touch, growing, shrinking); any other action does nothing there.
     void act(TankAction action, const PickState& place);
     void act(TankAction action, int i);
-    int pelletsInWater() const;
     // The picking bars sweep a tenth of a unit on, each within a unit of where it started.
     void driftPickingBars() { pickingBars.drift(tankBounds); }
     // The swimming volume, from the screen size at set-up.

@@ -27,8 +27,6 @@ public:
     // rows below it, -1 for a point right of the grid or more than 450 pixels down.
     static int cellAt(int x, int y);
 
-    int selection() const { return selectedKind; }
-
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;

@@ -103,7 +103,6 @@ TEST_F(BackgroundWallTest, CyclingWashStartsFromTheSavedPhaseAndHoldsStillWhileL
     settings.lockBack = 1;
     settings.lockBackRotation = 40;
     const auto first = drawAndRead(kSide / 2, 1);
-    EXPECT_FLOAT_EQ(wall.phase(), 40.0f);
     const auto again = drawAndRead(kSide / 2, 1);
     EXPECT_EQ(first, again);
 
@@ -115,8 +114,7 @@ TEST_F(BackgroundWallTest, CyclingWashStartsFromTheSavedPhaseAndHoldsStillWhileL
 
     settings.lockBack = 0;
     drawAndRead(kSide / 2, 1);
-    EXPECT_FLOAT_EQ(wall.phase(), 40.2f) << "unlocking resumes from the same phase";
-    EXPECT_FLOAT_EQ(phases.back, 40.2f);
+    EXPECT_FLOAT_EQ(phases.back, 40.2f) << "unlocking resumes from the same phase";
 }
 
 TEST_F(BackgroundWallTest, CyclingPhaseWrapsToZeroAtTenThousand)
@@ -125,9 +123,9 @@ TEST_F(BackgroundWallTest, CyclingPhaseWrapsToZeroAtTenThousand)
     settings.lockBack = 0;
     settings.lockBackRotation = 9999.9f;
     wall.draw(settings, tank, phases);
-    EXPECT_FLOAT_EQ(wall.phase(), 0.0f);
+    EXPECT_FLOAT_EQ(phases.back, 0.0f);
     wall.draw(settings, tank, phases);
-    EXPECT_FLOAT_EQ(wall.phase(), 0.2f);
+    EXPECT_FLOAT_EQ(phases.back, 0.2f);
 }
 
 TEST_F(BackgroundWallTest, HiddenWallDrawsNothingButLeavesTheSameStateAndPhase)
@@ -147,7 +145,7 @@ TEST_F(BackgroundWallTest, HiddenWallDrawsNothingButLeavesTheSameStateAndPhase)
     EXPECT_FLOAT_EQ(colour[0], 1.0f);
     EXPECT_FLOAT_EQ(colour[1], 1.0f);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FLOAT_EQ(wall.phase(), 40.2f) << "the wash moves on while hidden";
+    EXPECT_FLOAT_EQ(phases.back, 40.2f) << "the wash moves on while hidden";
 }
 
 }  // namespace

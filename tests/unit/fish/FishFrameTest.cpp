@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -78,39 +79,44 @@ TEST(Pitch, MovesInWholeDegreesAndHoldsShortOfAFractionalTarget)
 
 namespace {
 
-// Runs `frames` frames and checks that `phaseOf` moves by `step` on every `framesPerStep`-th frame
-// only, starting again at exactly 0 once it would pass a full turn, at least twice.
-void expectPhaseSteps(float (Fish::*phaseOf)() const, int framesPerStep, float step, int frames)
+// What a pose shows of each phase: the bend of the tail's last column and the lift of the edges.
+double tailBend(double phase, int size)
 {
-    Fish fish;
-    settle(fish, 0);
-    int resets = 0;
-    for (int frame = 1; frame <= frames; ++frame) {
-        const float before = (fish.*phaseOf)();
-        fish.step();
-        const float after = (fish.*phaseOf)();
-        if (frame % framesPerStep != 0) {
-            EXPECT_EQ(before, after) << frame;
-        } else if (before + step > 6.283185) {
-            EXPECT_EQ(0.0f, after) << frame;
-            ++resets;
-        } else {
-            EXPECT_EQ(before + step, after) << frame;
-        }
-    }
-    EXPECT_GE(resets, 2);
+    return 6 * 0.005 * std::sin(13 * 0.2617994 + phase) * size * 0.5;
 }
+double edgeLift(double phase, int size) { return std::sin(phase) * size * 0.02; }
 
 }  // namespace
 
-TEST(BodyWave, TheTailPhaseStepsEveryFifthFrameAndStartsAgainAtExactlyZero)
+TEST(BodyWave, TheTailAndFlapPhasesStepOnTheirFramesOnlyAndStartAgainAtExactlyZero)
 {
-    expectPhaseSteps(&Fish::tailWavePhase, 5, 0.7853981f, 120);
-}
-
-TEST(BodyWave, TheFlapPhaseStepsEverySeventhFrameAndStartsAgainAtExactlyZero)
-{
-    expectPhaseSteps(&Fish::edgeFlapPhase, 7, 0.5235987f, 200);
+    const struct {
+        const char* phase;
+        int framesPerStep;
+        float step;
+        int frames;
+        float (*shown)(const FishPose&);
+        double (*expected)(double phase, int size);
+    } cases[] = {
+        {"tail", 5, 0.7853981f, 120, [](const FishPose& p) { return p.columnBend[13]; }, tailBend},
+        {"flap", 7, 0.5235987f, 200, [](const FishPose& p) { return p.flap; }, edgeLift},
+    };
+    for (const auto& c : cases) {
+        Fish fish;
+        settle(fish, 0);
+        float phase = 0;
+        int resets = 0;
+        for (int frame = 1; frame <= c.frames; ++frame) {
+            const FishPose pose = fish.step();
+            if (frame % c.framesPerStep == 0) {
+                resets += phase + c.step > 6.283185 ? 1 : 0;
+                phase = phase + c.step > 6.283185 ? 0 : phase + c.step;
+            }
+            EXPECT_NEAR(c.expected(phase, fish.size), c.shown(pose), 1e-6)
+                << c.phase << " frame " << frame;
+        }
+        EXPECT_GE(resets, 2) << c.phase;
+    }
 }
 
 TEST(Wander, TheFirstEventComesWhenTheTimerHasPassed400AndSpeedsUpTheTail)
@@ -131,8 +137,8 @@ TEST(Wander, TheFirstEventComesWhenTheTimerHasPassed400AndSpeedsUpTheTail)
     fish.wander();
     EXPECT_TRUE(drewSince(52));
 
-    runFrames(fish, 5);
-    EXPECT_FLOAT_EQ(1.1780972f, fish.tailWavePhase());
+    runFrames(fish, 4);
+    EXPECT_NEAR(tailBend(1.1780972, fish.size), fish.step().columnBend[13], 1e-6);
 }
 
 TEST(Wander, NeverHappensToAFishThatIsAttractedOrColliding)
@@ -154,8 +160,7 @@ TEST(SideWalls, ASideWallSnapsATurningBodyStraightOntoTheTarget)
 {
     const struct {
         float heading, target, x, pushedTo;
-        WallContact wall;
-    } cases[] = {{30, 0, -51, -48, WallContact::LowX}, {150, 180, 51, 48, WallContact::HighX}};
+    } cases[] = {{30, 0, -51, -48}, {150, 180, 51, 48}};
     for (const auto& c : cases) {
         Fish fish;
         settle(fish, c.heading);
@@ -164,7 +169,6 @@ TEST(SideWalls, ASideWallSnapsATurningBodyStraightOntoTheTarget)
         fish.move();
         // Still turning, so the wall cannot reverse the target; it only pushes the fish back.
         EXPECT_EQ(c.pushedTo, fish.x);
-        EXPECT_EQ(c.wall, fish.wallContact());
         EXPECT_EQ(c.target, fish.targetHeading);
         fish.step();
         EXPECT_EQ(c.target, fish.heading) << c.heading;
@@ -181,7 +185,6 @@ TEST(SideWalls, ReverseTheFishWhichStandsStillUntilItHasTurned)
     EXPECT_EQ(-48.0f, fish.x);
     fish.move();
     EXPECT_EQ(-48.0f, fish.x);
-    EXPECT_EQ(WallContact::LowX, fish.wallContact());
     fish.step();
     EXPECT_EQ(180.0f, fish.heading);
     EXPECT_GT(fish.x, -48.0f);
@@ -196,7 +199,9 @@ TEST(SideWalls, LeaveAFishWhoseTargetAlreadyPointsBackInside)
     fish.move();
     EXPECT_LT(fish.x, -50.0f);
     EXPECT_EQ(180.0f, fish.targetHeading);
-    EXPECT_EQ(WallContact::None, fish.wallContact());
+    const float outside = fish.x;  // no wall holds it while it turns
+    fish.move();
+    EXPECT_LT(fish.x, outside);
 }
 
 TEST(DepthWalls, HoldTheFishOnTheWallAndTurnItALittle)
@@ -204,15 +209,13 @@ TEST(DepthWalls, HoldTheFishOnTheWallAndTurnItALittle)
     const struct {
         float heading, z, wallZ;
         int turnSign;
-        WallContact wall;
-    } cases[] = {{270, -84.95f, -85, 1, WallContact::LowZ}, {90, -55.05f, -55, -1, WallContact::HighZ}};
+    } cases[] = {{270, -84.95f, -85, 1}, {90, -55.05f, -55, -1}};
     for (const auto& c : cases) {
         Fish fish;
         settle(fish, c.heading);
         fish.z = c.z;
         fish.move();
         EXPECT_EQ(c.wallZ, fish.z);
-        EXPECT_EQ(c.wall, fish.wallContact());
         const float turn = (fish.targetHeading - c.heading) * c.turnSign;
         EXPECT_GE(turn, 0.0f);
         EXPECT_LE(turn, 14.0f);
@@ -227,7 +230,6 @@ TEST(SurfaceAndFloor, ALevelFishAtTheTopStaysOnTheSurfaceAndSlowsDown)
     for (int i = 0; i < 50; ++i) {
         fish.step();
         EXPECT_EQ(15.0f, fish.y);
-        EXPECT_EQ(WallContact::Top, fish.wallContact());
     }
     EXPECT_FLOAT_EQ(0.05f, fish.speed);
 }
@@ -246,7 +248,6 @@ TEST(SurfaceAndFloor, InvertTheTargetPitchAtTopAndBottom)
     fish.y = -13.999f;
     fish.move();
     EXPECT_EQ(-14.0f, fish.y);
-    EXPECT_EQ(WallContact::Bottom, fish.wallContact());
     EXPECT_EQ(10.0f, fish.targetPitch);
 }
 
@@ -262,17 +263,12 @@ TEST(CollisionBox, LiesAlongTheTargetHeadingWithTheHeadInFront)
     fish.updateBox();
     EXPECT_TRUE(fish.hasBox());
     EXPECT_FLOAT_EQ(-1.0f, fish.headPoint().x);
-    EXPECT_FLOAT_EQ(3.0f, fish.tailPoint().x);
-    const FishBox& inner = fish.innerCollisionBox();
-    EXPECT_FLOAT_EQ(3.0f, inner.xMax);
-    EXPECT_FLOAT_EQ(-1.0f, inner.xMin);
-    EXPECT_FLOAT_EQ(2.0f + 4 * 0.33189f / 2, inner.yMax);
-    EXPECT_FLOAT_EQ(-70.0f - 4 * 0.36675f / 2, inner.zMin);
+    // The body spans x -1..3, grown by half its length, a quarter of its height and of its depth.
     const FishBox& outer = fish.outerCollisionBox();
     EXPECT_FLOAT_EQ(5.0f, outer.xMax);
     EXPECT_FLOAT_EQ(-3.0f, outer.xMin);
-    EXPECT_FLOAT_EQ(inner.yMin - 4 * 0.33189f / 4, outer.yMin);
-    EXPECT_FLOAT_EQ(inner.zMax + 4 * 0.36675f / 4, outer.zMax);
+    EXPECT_NEAR(2.0f - 4 * 0.33189f / 2 - 4 * 0.33189f / 4, outer.yMin, 1e-5);
+    EXPECT_NEAR(-70.0f + 4 * 0.36675f / 2 + 4 * 0.36675f / 4, outer.zMax, 1e-5);
 }
 
 TEST(CollisionBox, TurnsAndTiltsWithTheTargets)
@@ -291,6 +287,7 @@ TEST(CollisionBox, TurnsAndTiltsWithTheTargets)
     EXPECT_NEAR(-68.0f, fish.headPoint().z, 1e-5);  // half the length of 4 ahead
     EXPECT_NEAR(1.0f, fish.headPoint().y, 1e-5);    // 2 x sin 30 up
     EXPECT_NEAR(0.0f, fish.headPoint().x, 1e-5);
-    EXPECT_NEAR(1.0f, fish.innerCollisionBox().yMax, 1e-5);
-    EXPECT_NEAR(-72.0f, fish.innerCollisionBox().zMin, 1e-5);
+    // The body reaches 1 up and 72 deep; the collision box a quarter of height and depth further.
+    EXPECT_NEAR(1.0f + 4 * 0.33189f / 4, fish.outerCollisionBox().yMax, 1e-5);
+    EXPECT_NEAR(-72.0f - 4 * 0.36675f / 4, fish.outerCollisionBox().zMin, 1e-5);
 }

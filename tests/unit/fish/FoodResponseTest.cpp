@@ -77,12 +77,15 @@ TEST_F(FoodResponse, TheMarkStaysThroughFramesWithoutFoodRulesAndHoldsOffWanderi
     for (int i = 0; i < 1000; ++i)
         fish.step();
     EXPECT_TRUE(fish.attracted);
-    // The tail still beats at its resting pace, which the first wander event would have raised.
-    const float before = fish.tailWavePhase();
-    for (int i = 0; i < 5; ++i)
-        fish.step();
-    const float resting = before + 0.7853981f;
-    EXPECT_EQ(resting > 6.283185 ? 0.0f : resting, fish.tailWavePhase());
+    // The tail still beats at its resting pace, which the first wander event would have raised:
+    // like that of a fish that has never been free to wander.
+    Fish neverWandered;
+    makeSize(neverWandered, fish.size);
+    neverWandered.attracted = true;
+    for (int i = 0; i < 1000; ++i)
+        neverWandered.step();
+    for (int i = 0; i < 45; ++i)
+        EXPECT_EQ(neverWandered.step().columnBend[13], fish.step().columnBend[13]) << i;
     respondToFood(fish, food);
     EXPECT_FALSE(fish.attracted);
 }

@@ -35,7 +35,7 @@ protected:
         UpdateData(FALSE);  // a second exchange must not bind the control again
         defaultDefId = SendMessage(DM_GETDEFID);
         if (endAtOnce_)
-            PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
+            ::PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         else
             ::PostMessageA(edit.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
         return TRUE;

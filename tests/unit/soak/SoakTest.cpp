@@ -65,14 +65,17 @@ void dropPellet(FoodPellet& pellet)
     drawPellet(pellet);
 }
 
-bool isWellFormed(const Fish& f)
+bool isWellFormed(const Fish& f, const FishPose& pose)
 {
     const FishBox& box = f.outerCollisionBox();
     const Point3& head = f.headPoint();
     for (float v : {f.x, f.y, f.z, f.heading, f.pitch, f.targetHeading, f.targetPitch, f.speed,
                     head.x, head.y, head.z, box.xMin, box.xMax, box.yMin, box.yMax, box.zMin,
-                    box.zMax, f.tailWavePhase(), f.edgeFlapPhase()})
+                    box.zMax, pose.flap})
         if (!std::isfinite(v))
+            return false;
+    for (int column = 0; column < FishBodyMesh::kColumns; ++column)
+        if (!std::isfinite(pose.columnAngle[column]) || !std::isfinite(pose.columnBend[column]))
             return false;
     return true;
 }
@@ -91,9 +94,9 @@ struct Findings {
     long collidingSteps = 0;
     int pelletsDropped = 0;
 
-    void check(const Fish& f)
+    void check(const Fish& f, const FishPose& pose)
     {
-        malformed += isWellFormed(f) ? 0 : 1;
+        malformed += isWellFormed(f, pose) ? 0 : 1;
         speedOutOfRange += f.speed >= Fish::kMinSpeed && f.speed <= Fish::kMaxSpeed ? 0 : 1;
         sizeOutOfRange += f.size >= Fish::kMinSize && f.size <= Fish::kMaxSize ? 0 : 1;
         pitchOutOfRange += std::fabs(f.targetPitch) <= Fish::kMaxTargetPitch ? 0 : 1;
@@ -143,7 +146,7 @@ TEST(Soak, FiftyFishWithFoodStayInTheirBoxesAndWithinTheirRangesFor100000Frames)
             respondToFood(f, food);
             pullFood(f, food);
             resolveCollisions(fish, i);
-            found.check(f);
+            found.check(f, pose);
         }
         for (FoodPellet& pellet : food) {
             if (!pellet.isAlive()) {

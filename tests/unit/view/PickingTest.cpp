@@ -141,7 +141,7 @@ TEST_F(PickingTest, EachClickInFeedModeDropsItsPelletJustBelowIt)
         clickAt(points[p].x, points[p].y);
         view.renderFrame();  // picks the click and drops the pellet
         view.renderFrame();  // draws it
-        ASSERT_EQ(tank.pelletsInWater(), p + 1);
+        ASSERT_EQ(pelletsInWater(), p + 1);
         const float* at = tank.food[p].currentPosition();
         SCOPED_TRACE("pellet " + std::to_string(p));
         // Dropped 2 below the pick, 70 deep, and drawn 0.8 above that; a new pellet also starts
@@ -159,10 +159,10 @@ TEST_F(PickingTest, WithEveryFoodSlotBusyAClickDropsNothingAndIsNotKept)
     chooseMode(ModeFeed);
     clickAt(400, 300);
     view.renderFrame();
-    EXPECT_EQ(tank.pelletsInWater(), kFoodSlots);
+    EXPECT_EQ(pelletsInWater(), kFoodSlots);
     tank.food[7].eat();
     view.renderFrame();  // the eaten pellet's slot frees
-    EXPECT_EQ(tank.pelletsInWater(), kFoodSlots - 1) << "no pellet comes of the old click";
+    EXPECT_EQ(pelletsInWater(), kFoodSlots - 1) << "no pellet comes of the old click";
 }
 
 TEST_F(PickingTest, TheFirstFishUnderAClickGrowsOrShrinksWithinTwoToEight)

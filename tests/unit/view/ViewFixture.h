@@ -53,6 +53,14 @@ protected:
 
     int framesSinceSetUp() const { return tank.fishRamp - framesBefore; }
 
+    int pelletsInWater() const
+    {
+        int count = 0;
+        for (const FoodPellet& pellet : tank.food)
+            count += pellet.isActive() ? 1 : 0;
+        return count;
+    }
+
     // F1, which hides the start-up text that shows after set-up.
     void hideOverlay()
     {

@@ -12,15 +12,15 @@ using ViewTest = ViewFixture;
 TEST_F(ViewTest, BurstOfQueuedTicksRendersOneFrame)
 {
     for (int i = 0; i < 20; ++i)
-        view.PostMessage(WM_TIMER, kFrameTimer);
+        ::PostMessageA(view.m_hWnd, WM_TIMER, kFrameTimer, 0);
     // Queued input ends the wait for the next frame at once.
-    view.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ::PostMessageA(view.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     pumpMessages();
     EXPECT_EQ(framesSinceSetUp(), 1);
 
     ::Sleep(20);  // past the refresh period, so that the next tick's frame is due
-    view.PostMessage(WM_TIMER, kFrameTimer);
-    view.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
+    ::PostMessageA(view.m_hWnd, WM_TIMER, kFrameTimer, 0);
+    ::PostMessageA(view.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
     pumpMessages();
     EXPECT_EQ(framesSinceSetUp(), 2) << "a later tick renders again";
 }
@@ -28,7 +28,7 @@ TEST_F(ViewTest, BurstOfQueuedTicksRendersOneFrame)
 TEST_F(ViewTest, WithNothingElseQueuedATickGoesOnDrawingFramesAtTheRefreshRateForAWhile)
 {
     const double start = FramePacer::nowMs();
-    view.PostMessage(WM_TIMER, kFrameTimer);
+    ::PostMessageA(view.m_hWnd, WM_TIMER, kFrameTimer, 0);
     pumpMessages();
     const int frames = 1 + FrameLoop::kMostFramesBetweenTicks;
     EXPECT_EQ(framesSinceSetUp(), frames);
@@ -69,9 +69,9 @@ TEST_F(ViewTest, TwentyPelletsFillTheWaterAndAFurtherDropIsLost)
 {
     for (int drop = 0; drop < 21; ++drop)
         tank.dropFood(static_cast<float>(drop), 0.0f);
-    EXPECT_EQ(tank.pelletsInWater(), 20);
+    EXPECT_EQ(pelletsInWater(), 20);
     view.renderFrame();
-    EXPECT_EQ(tank.pelletsInWater(), 20) << "the pellets sink; none is gone after one frame";
+    EXPECT_EQ(pelletsInWater(), 20) << "the pellets sink; none is gone after one frame";
 }
 
 TEST_F(ViewTest, FishRampStopsAtFifty)
