@@ -16,6 +16,8 @@ constexpr COLORREF kModeOnColor = 0x00FF00;
 constexpr COLORREF kModeOffColor = 0;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kBackgroundChoices = 4;  // 0 (the reef) to 3
+// The pictures of background choices 1 to 3; the reef has none.
+constexpr int kPreviewIds[kBackgroundChoices - 1] = {IDC_PREVIEW_1, IDC_PREVIEW_2, IDC_PREVIEW_3};
 
 using Flag = int AquariumSettings::*;
 
@@ -234,6 +236,12 @@ void AquariumSettingsDialog::OnDestroy()
 {
     // However the dialog ends (OK, Cancel, Escape), what the ticks left out is saved.
     save(SaveScope::Changes);
+    // The preview statics load their pictures from the template themselves, and Wine's static
+    // control never frees them: 72 KB lost at every opening. Taken back from the controls, they
+    // are freed here once, whether or not a system's control would have freed its own.
+    for (int id : kPreviewIds)
+        ::DeleteObject(reinterpret_cast<HGDIOBJ>(
+            ::SendDlgItemMessageA(m_hWnd, id, STM_SETIMAGE, IMAGE_BITMAP, 0)));
     CDialog::OnDestroy();
 }
 
@@ -293,10 +301,8 @@ void AquariumSettingsDialog::showBackgroundPreview()
     const int index = values.backgroundMode;
     if (index < 0 || index >= kBackgroundChoices)
         return;
-    // Choice 0, the reef, has no preview; 1 to 3 have one each.
-    const int previews[kBackgroundChoices] = {0, IDC_PREVIEW_1, IDC_PREVIEW_2, IDC_PREVIEW_3};
     for (int choice = 1; choice < kBackgroundChoices; ++choice)
-        if (const HWND preview = GetDlgItem(previews[choice]))
+        if (const HWND preview = GetDlgItem(kPreviewIds[choice - 1]))
             ::ShowWindow(preview, choice == index ? SW_SHOW : SW_HIDE);
     nextBackgroundButton.EnableWindow(index < kBackgroundChoices - 1);
     previousBackgroundButton.EnableWindow(index > 0);

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -222,6 +223,20 @@ TEST_F(SettingsDialogTest, ByHandTheViewsSlidersMoveTheEyeAutomaticallyTheyFollo
     dialog.DestroyWindow();
     EXPECT_EQ(ini.readText(kSection, "VIEWSLEFTRIGHT"), "1234")
         << "what is saved when the dialog ends is where the drift took the eye";
+}
+
+TEST_F(SettingsDialogTest, ClosingFreesTheBackgroundPreviewPictures)
+{
+    open();
+    std::vector<HGDIOBJ> pictures;
+    for (int preview : {IDC_PREVIEW_1, IDC_PREVIEW_2, IDC_PREVIEW_3})
+        pictures.push_back(reinterpret_cast<HGDIOBJ>(
+            ::SendDlgItemMessageA(dialog.m_hWnd, preview, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+    for (HGDIOBJ picture : pictures)
+        ASSERT_EQ(::GetObjectType(picture), static_cast<DWORD>(OBJ_BITMAP));
+    dialog.DestroyWindow();
+    for (HGDIOBJ picture : pictures)
+        EXPECT_EQ(::GetObjectType(picture), 0u) << "a picture outlives its dialog";
 }
 
 }  // namespace
