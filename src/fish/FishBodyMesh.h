@@ -11,6 +11,10 @@
 // column by column from 0 to 13. Rows across the width: A (edge, +y), B (inner, +y), C (midline),
 // D (inner, -y), E (edge, -y). The strips A-B, B-C, C-D, D-E are the arched upper surface; E-A is
 // the flat underside with its own, downward, normals and its own texture region.
+// Caps: two quad strips of 3 pairs that close the body's open ends, the snout's across column 0
+// and the tail end's across column 13, each turned and bent with its column. With them the body
+// is a closed surface whose every quad is counter-clockwise seen from outside, so its back faces
+// can be culled without a hole. They take the upper surface's normals and texture coordinates.
 // Fins: quad strips of (root, tip) pairs in the x-z plane, roots first, each drawn with the angle
 // and bend of the column that drives it.
 #pragma once
@@ -19,6 +23,8 @@ struct FishBodyMesh {
     static constexpr int kColumns = 14;
     static constexpr int kBodyStrips = 5;
     static constexpr int kBodyStripVertices = 2 * kColumns;
+    static constexpr int kCaps = 2;
+    static constexpr int kCapVertices = 6;         // 3 pairs across the column's five rows
     static constexpr int kFrontFinVertices = 8;   // 4 (root, tip) pairs
     static constexpr int kRearFinVertices = 8;    // 4 (root, tip) pairs
     static constexpr int kTailFinVertices = 24;   // 12 (root, tip) pairs
@@ -29,6 +35,8 @@ struct FishBodyMesh {
     static constexpr int kNormal = 3;
     static constexpr int kTexCoord = 6;
 
+    // The columns the caps stand on: the snout's, then the tail end's.
+    static constexpr int kCapColumns[kCaps] = {0, kColumns - 1};
     // The columns whose angle and bend move each fin.
     static constexpr int kFrontFinColumn = 11;
     static constexpr int kRearFinColumn = 12;
@@ -49,6 +57,7 @@ struct FishBodyMesh {
     }
 
     float body[kBodyStrips][kBodyStripVertices][kFloatsPerVertex];
+    float caps[kCaps][kCapVertices][kFloatsPerVertex];
     float frontFin[kFrontFinVertices][kFloatsPerVertex];
     float rearFin[kRearFinVertices][kFloatsPerVertex];
     float tailFin[kTailFinVertices][kFloatsPerVertex];

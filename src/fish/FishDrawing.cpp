@@ -20,9 +20,6 @@ namespace {
 
 using Mesh = FishBodyMesh;
 
-// The two cross-sections whose outer edges flap: the widest one and the narrowing behind it.
-constexpr int kFirstFlappingColumn = 5;
-constexpr int kLastFlappingColumn = 6;
 // The cross-sections turn by the exact conversion; the rest of the fish uses kRadiansPerDegree.
 constexpr double kColumnRadiansPerDegree = 0.017453292519943295;
 
@@ -30,6 +27,7 @@ constexpr GLsizei kVertexStride = Mesh::kFloatsPerVertex * sizeof(float);
 
 // A turn about the model's z axis, column-major, without translation.
 struct ColumnRotation {
+    ColumnRotation() = default;
     explicit ColumnRotation(float degrees)
     {
         const double angle = degrees * kColumnRadiansPerDegree;
@@ -38,7 +36,7 @@ struct ColumnRotation {
         const float rotation[16] = {c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
         std::copy(rotation, rotation + 16, m);
     }
-    float m[16];
+    float m[16] = {};
 };
 
 // The mesh vertex's position scaled, bent, lifted and turned by the column's rotation; the stored
@@ -54,48 +52,29 @@ void placeVertex(const float* vertex, int size, const ColumnRotation& turn, floa
     placed[2] = m[2] * p[0] + m[6] * p[1] + m[10] * p[2];
 }
 
-void placeBodyStrip(int strip, const FishPose& pose, float (*positions)[3])
-{
-    for (int pair = 0; pair < Mesh::kBodyStripVertices; pair += 2) {
-        const int column = Mesh::column(pair);
-        const ColumnRotation turn(pose.columnAngle[column]);
-        const bool flaps = column >= kFirstFlappingColumn && column <= kLastFlappingColumn;
-        for (int v = pair; v < pair + 2; ++v) {
-            const float lift = flaps && Mesh::isEdgeVertex(strip, v) ? pose.flap : 0.0f;
-            placeVertex(fishBodyMesh.body[strip][v], pose.size, turn, pose.columnBend[column],
-                        lift, positions[v]);
-        }
-    }
-}
-
-void placeFin(const float (*vertices)[Mesh::kFloatsPerVertex], int count, int column,
-              const FishPose& pose, float (*positions)[3])
-{
-    const ColumnRotation turn(pose.columnAngle[column]);
-    for (int v = 0; v < count; ++v)
-        placeVertex(vertices[v], pose.size, turn, pose.columnBend[column], 0.0f, positions[v]);
-}
-
 void emitMesh(const FishPose& pose)
 {
     using Strip = JoinedFishStrip;
+    ColumnRotation turns[Mesh::kColumns];
+    for (int column = 0; column < Mesh::kColumns; ++column)
+        turns[column] = ColumnRotation(pose.columnAngle[column]);
+    // Every vertex that two parts share, and every join, is placed from the same stored floats
+    // by the same arithmetic, so the parts meet without a crack.
+    const Strip& strip = joinedFishStrip;
     float positions[Strip::kVertices][3];
-    for (int strip = 0; strip < Mesh::kBodyStrips; ++strip)
-        placeBodyStrip(strip, pose, positions + Strip::partStart(strip));
-    for (int fin = 0; fin < Strip::kFins; ++fin) {
-        const int part = Mesh::kBodyStrips + fin;
-        placeFin(Strip::partVertices(part), Strip::kPartVertices[part], Strip::finColumn(fin),
-                 pose, positions + Strip::partStart(part));
+    for (int v = 0; v < Strip::kVertices; ++v) {
+        const int column = strip.column[v];
+        placeVertex(strip.vertices[v], pose.size, turns[column], pose.columnBend[column],
+                    strip.flaps[v] ? pose.flap : 0.0f, positions[v]);
     }
-    Strip::fillJoins(positions);
 
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, positions);
-    glNormalPointer(GL_FLOAT, kVertexStride, joinedFishStrip.vertices[0] + Mesh::kNormal);
-    glTexCoordPointer(2, GL_FLOAT, kVertexStride, joinedFishStrip.vertices[0] + Mesh::kTexCoord);
+    glNormalPointer(GL_FLOAT, kVertexStride, strip.vertices[0] + Mesh::kNormal);
+    glTexCoordPointer(2, GL_FLOAT, kVertexStride, strip.vertices[0] + Mesh::kTexCoord);
     glDrawArrays(GL_QUAD_STRIP, 0, Strip::kVertices);
     glPopClientAttrib();
 }

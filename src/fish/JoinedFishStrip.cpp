@@ -5,63 +5,87 @@
 namespace {
 
 using Mesh = FishBodyMesh;
-using Vertex = const float[Mesh::kFloatsPerVertex];
+using Vertex = float[Mesh::kFloatsPerVertex];
+
+// The two cross-sections whose outer edges flap: the widest one and the narrowing behind it.
+constexpr int kFirstFlappingColumn = 5;
+constexpr int kLastFlappingColumn = 6;
 
 constexpr int kFinColumns[JoinedFishStrip::kFins] = {Mesh::kFrontFinColumn, Mesh::kRearFinColumn,
                                                      Mesh::kTailFinColumn};
 
-// The join before part `part` (1 and up) repeats these vertices of the strip: the previous
-// part's last twice, then this part's first twice.
-void joinSources(int part, int sources[JoinedFishStrip::kJoinVertices])
-{
-    const int start = JoinedFishStrip::partStart(part);
-    const int previousLast = start - JoinedFishStrip::kJoinVertices - 1;
-    sources[0] = sources[1] = previousLast;
-    sources[2] = sources[3] = start;
-}
+// Appends the parts one after the other, each joined to the one before.
+class StripBuilder {
+public:
+    explicit StripBuilder(JoinedFishStrip& joined) : strip(joined) {}
 
-template <int N>
-void copyJoins(float (*strip)[N])
-{
-    for (int part = 1; part < JoinedFishStrip::kParts; ++part) {
-        int sources[JoinedFishStrip::kJoinVertices];
-        joinSources(part, sources);
-        const int first = JoinedFishStrip::partStart(part) - JoinedFishStrip::kJoinVertices;
-        for (int k = 0; k < JoinedFishStrip::kJoinVertices; ++k)
-            std::copy(strip[sources[k]], strip[sources[k]] + N, strip[first + k]);
+    // The join to the previous part: its last vertex twice now, the next part's first twice with
+    // that vertex.
+    void beginPart()
+    {
+        if (next == 0)
+            return;
+        const int last = next - 1;
+        for (int k = 0; k < 2; ++k)
+            add(strip.vertices[last], strip.column[last], strip.flaps[last]);
+        joining = true;
     }
-}
+    void add(const Vertex& vertex, int column, bool flaps)
+    {
+        for (int times = joining ? 3 : 1; times > 0; --times) {
+            std::copy(vertex, vertex + Mesh::kFloatsPerVertex, strip.vertices[next]);
+            strip.column[next] = column;
+            strip.flaps[next] = flaps;
+            ++next;
+        }
+        joining = false;
+    }
+
+private:
+    JoinedFishStrip& strip;
+    int next = 0;
+    bool joining = false;
+};
 
 JoinedFishStrip joinMesh()
 {
     JoinedFishStrip joined{};
-    for (int part = 0; part < JoinedFishStrip::kParts; ++part) {
-        const Vertex* source = JoinedFishStrip::partVertices(part);
-        std::copy(source[0],
-                  source[0] + JoinedFishStrip::kPartVertices[part] * Mesh::kFloatsPerVertex,
-                  joined.vertices[JoinedFishStrip::partStart(part)]);
+    StripBuilder builder(joined);
+    for (int strip = 0; strip < Mesh::kBodyStrips; ++strip) {
+        builder.beginPart();
+        for (int v = 0; v < Mesh::kBodyStripVertices; ++v) {
+            const int column = Mesh::column(v);
+            const bool flaps = column >= kFirstFlappingColumn && column <= kLastFlappingColumn &&
+                               Mesh::isEdgeVertex(strip, v);
+            builder.add(fishBodyMesh.body[strip][v], column, flaps);
+        }
     }
-    copyJoins(joined.vertices);
+    for (int cap = 0; cap < Mesh::kCaps; ++cap) {
+        builder.beginPart();
+        for (const Vertex& v : fishBodyMesh.caps[cap])
+            builder.add(v, Mesh::kCapColumns[cap], false);
+    }
+    const Vertex* const fins[JoinedFishStrip::kFins] = {fishBodyMesh.frontFin,
+                                                        fishBodyMesh.rearFin, fishBodyMesh.tailFin};
+    for (int fin = 0; fin < JoinedFishStrip::kFins; ++fin) {
+        builder.beginPart();
+        for (int v = 0; v < JoinedFishStrip::kFinVertices[fin]; ++v)
+            builder.add(fins[fin][v], kFinColumns[fin], false);
+    }
+    // A fin's quad of pairs (r0, t0), (r1, t1) turned round is the strip (t1, t0), (r1, r0): the
+    // driver splits it into the same two triangles along the same diagonal, so a fin shows the
+    // same pixels from behind as when it was drawn without culling. Consecutive quads of the back
+    // share no pair, so each is a part of its own.
+    for (int fin = 0; fin < JoinedFishStrip::kFins; ++fin)
+        for (int pair = 0; pair + 1 < JoinedFishStrip::kFinVertices[fin] / 2; ++pair) {
+            const Vertex* quad = fins[fin] + 2 * pair;
+            builder.beginPart();
+            for (int corner : {3, 1, 2, 0})
+                builder.add(quad[corner], kFinColumns[fin], false);
+        }
     return joined;
 }
 
 }  // namespace
-
-const float (*JoinedFishStrip::partVertices(int part))[Mesh::kFloatsPerVertex]
-{
-    const Vertex* const fins[kFins] = {fishBodyMesh.frontFin, fishBodyMesh.rearFin,
-                                       fishBodyMesh.tailFin};
-    return part < Mesh::kBodyStrips ? fishBodyMesh.body[part] : fins[part - Mesh::kBodyStrips];
-}
-
-int JoinedFishStrip::finColumn(int fin)
-{
-    return kFinColumns[fin];
-}
-
-void JoinedFishStrip::fillJoins(float (*positions)[3])
-{
-    copyJoins(positions);
-}
 
 const JoinedFishStrip joinedFishStrip = joinMesh();

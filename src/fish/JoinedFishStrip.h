@@ -1,44 +1,40 @@
-// The whole fish mesh as one quad strip: the five body strips and the three fins in the order
-// they are drawn, each part joined to the next by two pairs of repeated vertices, the previous
-// part's last vertex twice and then the next part's first twice. The quads those pairs make
-// have at most two distinct corners, so they have no area and no pixel: the strip draws exactly
-// the pixels of the parts drawn one by one, in one draw call instead of eight.
+// The whole fish mesh as one quad strip: the five body strips, the two caps, the three fins and
+// the fins' back sides in the order they are drawn, each part joined to the next by two pairs of
+// repeated vertices, the previous part's last vertex twice and then the next part's first twice.
+// The quads those pairs make have at most two distinct corners, so they have no area and no
+// pixel: the strip draws exactly the pixels of the parts drawn one by one, in one draw call.
+//
+// The body and its caps are closed, so their back faces may be culled. A fin is a single sheet
+// seen from both sides: its back side is each of its quads again, turned the other way round, so
+// whichever side faces the viewer is a front face. Both sides keep the fin's stored normals, as
+// one sheet drawn unculled is lit.
 #pragma once
 
 #include "fish/FishBodyMesh.h"
 
 struct JoinedFishStrip {
     static constexpr int kFins = 3;
-    static constexpr int kParts = FishBodyMesh::kBodyStrips + kFins;
+    static constexpr int kFinVertices[kFins] = {FishBodyMesh::kFrontFinVertices,
+                                                FishBodyMesh::kRearFinVertices,
+                                                FishBodyMesh::kTailFinVertices};
+    static constexpr int kAllFinVertices = kFinVertices[0] + kFinVertices[1] + kFinVertices[2];
+    static constexpr int kFinQuads = kAllFinVertices / 2 - kFins;
+    // The body strips, the caps, the fins, and each quad of the fins' back sides.
+    static constexpr int kParts =
+        FishBodyMesh::kBodyStrips + FishBodyMesh::kCaps + kFins + kFinQuads;
     static constexpr int kJoinVertices = 4;
     static constexpr int kVertices =
         FishBodyMesh::kBodyStrips * FishBodyMesh::kBodyStripVertices +
-        FishBodyMesh::kFrontFinVertices + FishBodyMesh::kRearFinVertices +
-        FishBodyMesh::kTailFinVertices + (kParts - 1) * kJoinVertices;
-    // Each part's own vertex count: the body strips, then the front, rear and tail fins.
-    static constexpr int kPartVertices[kParts] = {
-        FishBodyMesh::kBodyStripVertices, FishBodyMesh::kBodyStripVertices,
-        FishBodyMesh::kBodyStripVertices, FishBodyMesh::kBodyStripVertices,
-        FishBodyMesh::kBodyStripVertices, FishBodyMesh::kFrontFinVertices,
-        FishBodyMesh::kRearFinVertices,   FishBodyMesh::kTailFinVertices};
-
-    // Where each part's own vertices start in the strip.
-    static constexpr int partStart(int part)
-    {
-        int start = 0;
-        for (int p = 0; p < part; ++p)
-            start += kPartVertices[p] + kJoinVertices;
-        return start;
-    }
-    // The mesh's vertices of part `part`, and for a fin the column that drives it.
-    static const float (*partVertices(int part))[FishBodyMesh::kFloatsPerVertex];
-    static int finColumn(int fin);
-    // Copies into the joins the positions of the vertices they repeat, once every part's own
-    // positions are in place.
-    static void fillJoins(float (*positions)[3]);
+        FishBodyMesh::kCaps * FishBodyMesh::kCapVertices +
+        kAllFinVertices + 4 * kFinQuads +
+        (kParts - 1) * kJoinVertices;
 
     // Every vertex of the strip as the mesh stores it (position, normal, texture coordinates).
     float vertices[kVertices][FishBodyMesh::kFloatsPerVertex];
+    // The column whose angle and bend move each vertex.
+    int column[kVertices];
+    // Whether a vertex rises and falls with the edge flap: the outer edges of the flapping columns.
+    bool flaps[kVertices];
 };
 
 extern const JoinedFishStrip joinedFishStrip;

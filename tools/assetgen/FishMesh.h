@@ -6,8 +6,11 @@
 // (cross-sections, 0 at the snout) and five rows across the width: edge row A (+y), inner row B,
 // midline C (y = 0), inner row D and edge row E (rows D and E mirror B and A). It is stored as five
 // quad strips of 14 vertex pairs: A-B, B-C, C-D and D-E make the arched upper surface, E-A the flat
-// underside. Three fins follow, quad strips of (root, tip) pairs in the x-z plane: the front
-// back-fin, the rear back-fin and the tail fin.
+// underside. Two caps close the loft's open ends at the snout (column 0) and the tail end
+// (column 13), each a quad strip across its column's rows, so that the body is a closed surface
+// whose outside is the front of every quad (counter-clockwise seen from outside) and the drawing
+// may cull back faces. Three fins follow, quad strips of (root, tip) pairs in the x-z plane: the
+// front back-fin, the rear back-fin and the tail fin.
 //
 // Texture space (t in 1..2, wrapped by the texture's REPEAT mode):
 //   upper surface  a top-down projection, snout at s = 0.009, tail end at s = 0.994, the midline
@@ -29,10 +32,16 @@ struct MeshVertex {
 
 constexpr int kMeshColumns = 14;
 constexpr int kMeshBodyStrips = 5;
+constexpr int kMeshCaps = 2;
+constexpr int kMeshCapVertices = 6;  // 3 pairs across the column's five rows
 
 struct FishMesh {
     // Strips A-B, B-C, C-D, D-E, E-A; each alternates its first and second row, column 0 to 13.
     std::array<std::array<MeshVertex, 2 * kMeshColumns>, kMeshBodyStrips> body;
+    // The snout's cap on column 0, then the tail end's on column 13. They take the upper surface's
+    // normals and texture coordinates at their rows: what shows through an open end is the inside
+    // of the upper surface, drawn with just those, so the ends look as they did when open.
+    std::array<std::array<MeshVertex, kMeshCapVertices>, kMeshCaps> caps;
     std::array<MeshVertex, 8> frontFin;   // 4 (root, tip) pairs
     std::array<MeshVertex, 8> rearFin;    // 4 (root, tip) pairs
     std::array<MeshVertex, 24> tailFin;   // 12 (root, tip) pairs, from the lower lobe to the upper

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,17 +90,58 @@ struct Range {
 
 }  // namespace
 
-TEST(FishBodyMesh, HoldsFiveBodyStripsOf14PairsAndThreeFinsOfEightFloatsPerVertex)
+TEST(FishBodyMesh, HoldsFiveBodyStripsOf14PairsTwoCapsAndThreeFinsOfEightFloatsPerVertex)
 {
     EXPECT_EQ(28, Mesh::kBodyStripVertices);
+    EXPECT_EQ(6, Mesh::kCapVertices);
     EXPECT_EQ(8, Mesh::kFrontFinVertices);
     EXPECT_EQ(8, Mesh::kRearFinVertices);
     EXPECT_EQ(24, Mesh::kTailFinVertices);
     EXPECT_EQ(11, Mesh::kFrontFinColumn);
     EXPECT_EQ(12, Mesh::kRearFinColumn);
     EXPECT_EQ(13, Mesh::kTailFinColumn);
-    // 140 body and 40 fin vertices, nothing else in the asset.
-    EXPECT_EQ((140 + 40) * 8 * sizeof(float), sizeof(FishBodyMesh));
+    // 140 body, 12 cap and 40 fin vertices, nothing else in the asset.
+    EXPECT_EQ((140 + 12 + 40) * 8 * sizeof(float), sizeof(FishBodyMesh));
+}
+
+TEST(FishBodyMesh, BodyAndCapsCloseIntoOneSurfaceThatFacesOutward)
+{
+    // Every quad of the body and the caps as its outline, corner to corner in drawing order. On a
+    // closed surface whose quads all turn the same way, each edge is walked once in each
+    // direction, by the two quads that share it: a missing cap leaves edges walked once, a cap
+    // wound the wrong way walks them twice in the same direction.
+    using Corner = std::array<float, 3>;
+    std::map<std::pair<Corner, Corner>, int> walked;
+    double volume = 0;
+    auto addStrip = [&](const float (*strip)[Mesh::kFloatsPerVertex], int count) {
+        for (int i = 0; i + 3 < count; i += 2) {
+            const float* quad[4] = {strip[i], strip[i + 1], strip[i + 3], strip[i + 2]};
+            for (int k = 0; k < 4; ++k) {
+                const float* from = quad[k];
+                const float* to = quad[(k + 1) % 4];
+                const Corner a{from[0], from[1], from[2]}, b{to[0], to[1], to[2]};
+                if (a != b)
+                    ++walked[{a, b}];
+            }
+            // Outward-facing quads enclose a positive volume (the divergence theorem).
+            for (const auto& [p, q, r] : {std::array{quad[0], quad[1], quad[2]},
+                                           std::array{quad[0], quad[2], quad[3]}})
+                volume += dot(position(p), cross(position(q), position(r))) / 6.0;
+        }
+    };
+    for (const auto& strip : fishBodyMesh.body)
+        addStrip(strip, Mesh::kBodyStripVertices);
+    for (const auto& cap : fishBodyMesh.caps)
+        addStrip(cap, Mesh::kCapVertices);
+
+    int unmatched = 0;
+    for (const auto& [edge, times] : walked) {
+        const auto back = walked.find({edge.second, edge.first});
+        const bool matched = times == 1 && back != walked.end() && back->second == 1;
+        unmatched += matched ? 0 : 1;
+    }
+    EXPECT_EQ(0, unmatched) << "of " << walked.size() << " edges";
+    EXPECT_GT(volume, 0.0);
 }
 
 TEST(FishBodyMesh, EveryStripFollowsTheCrossSectionTableColumnByColumn)

@@ -182,10 +182,11 @@ TEST_F(FishDrawing, EmitsEveryQuadOfTheBodyAndTheFinsJoinedByQuadsWithoutArea)
         const double area = std::sqrt(cross[0] * cross[0] + cross[1] * cross[1] + cross[2] * cross[2]);
         ++(area > 1e-9 ? withArea : withoutArea);
     }
-    // 5 strips of 13 quads, fins of 3, 3 and 11 quads: 82 quads. The 7 joins between the 8 parts
-    // add 3 quads each, and none of them may cover a pixel.
-    EXPECT_EQ(withArea, 82 * 2);
-    EXPECT_EQ(withoutArea, 7 * 3 * 2);
+    // 5 strips of 13 quads, fins of 3, 3 and 11 quads drawn once a side: 99 quads; 2 caps of a
+    // quad and a triangle, whose other half has no area. The 26 joins between the 27 parts (each
+    // quad of a fin's back side is a part) add 3 quads each, and none of them may cover a pixel.
+    EXPECT_EQ(withArea, 99 * 2 + 2 * 3);
+    EXPECT_EQ(withoutArea, 26 * 3 * 2 + 2);
 }
 
 TEST_F(FishDrawing, ASettledFishIsStraightAlongItsHeading)

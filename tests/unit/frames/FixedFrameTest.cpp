@@ -1,5 +1,6 @@
 // The picture a fixed frame of the full tank shows, pixel for pixel, against the one recorded
-// before the scene's drawing was last reworked for speed: a faster frame must look the same.
+// when the fish's bodies were last changed (closed at their ends, for culling): a faster frame
+// must look the same.
 //
 // The test runs in a program of its own, so the C runtime's rand() starts from its default seed
 // and the frame is the same frame every run: 50 fish, bubbles and pellets, the overlay hidden,
@@ -8,7 +9,7 @@
 // a picture of the differences are left in BLUEREEF_TEST_OUTPUT.
 //
 // Each architecture has its own recorded frame: the 64-bit build's differs from the 32-bit one's
-// in 5 pixels, 2 of them on the edges of fish and 3 by one step of one channel.
+// in 4 pixels, each by one step of one channel.
 #include "media/PictureImage.h"
 #include "settings/SettingsStore.h"
 #include "view/AquariumView.h"
