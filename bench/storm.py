@@ -100,6 +100,12 @@ def responsive():
         return False
 
 
+def foreground_title():
+    """The title of the window that has the keyboard's input, None when none has it."""
+    _, windows = aquarium.probe(title="--foreground")
+    return windows[0][0].title if windows else None
+
+
 def active_window():
     """The window with the keyboard, its title and screen rectangle."""
     # There is no window manager: the focus is the X server's own.
@@ -197,10 +203,12 @@ def run_storm(seconds, target, app=None):
     time.sleep(2)
     before = figures()
     # Input reaches windows a first opening makes (the file dialog, the colour dialog) only
-    # during the storm: from its first minute on, growth is what the storm itself leaves.
+    # during the storm: from its first minute on, growth is what the storm itself leaves. The
+    # figures of every minute show whether it levels off.
     after_first_minute = {}
     checks = unanswered = broken = 0
     start = next_sample = time.monotonic()
+    next_minute = 1
     while time.monotonic() - start < seconds and app.running():
         storm.act()
         time.sleep(random.uniform(0.05, 0.3))
@@ -209,21 +217,29 @@ def run_storm(seconds, target, app=None):
             checks += 1
             unanswered += 0 if responsive() else 1
             broken += 0 if settings_load() else 1
-            if not after_first_minute and time.monotonic() - start >= 60 and app.running():
-                after_first_minute = figures()
+            if time.monotonic() - start >= 60 * next_minute and app.running():
+                sample = figures()
+                after_first_minute = after_first_minute or sample
+                report(f"{target} minute {next_minute}", sample)
+                next_minute += 1
     alive = app.running()
-    # Whatever the storm left open is closed the way a person closes it, then the figures settle.
+    # Whatever the storm left open is closed the way a person closes it, one Escape at a time to
+    # the window that Wine gives the keys to, until the keys would reach the aquarium itself,
+    # which an Escape ends. The X server's focus can lag behind Wine's while a window closes, so
+    # Wine is asked, not the X server.
     for _ in range(10):
-        title, _ = active_window()
+        title = foreground_title()
         if title in (None, aquarium.TITLE):
             break
         xdotool("key", "Escape")
-        time.sleep(0.5)
+        aquarium.wait_until(lambda: foreground_title() != title, 3, interval=0.2)
     time.sleep(3)
     after = figures() if alive and app.running() else {}
+    # How a program that ended did so: 0 is an Escape or the menu's "Exit" that reached it.
+    ended = {} if app.running() else {"exit_code": app.process.returncode}
     if own:
         app.stop()
-    result = {"seconds": seconds, "actions": storm.actions, "alive": int(alive),
+    result = {"seconds": seconds, "actions": storm.actions, "alive": int(alive), **ended,
               "checks": checks, "unanswered": unanswered, "unloadable": broken,
               **{f"{k}_before": v for k, v in before.items()},
               **{f"{k}_after_first_minute": v for k, v in after_first_minute.items()},

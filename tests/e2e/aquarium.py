@@ -91,7 +91,8 @@ class WindowInfo:
 
 
 def probe(env=None, title=TITLE):
-    """Returns (screen size, [top-level windows of that title with their children])."""
+    """Returns (screen size, [top-level windows of that title with their children]); with the title
+    "--foreground", the window that has the keyboard's input, without children."""
     # The report goes through a file, not a pipe: a Wine helper that the probe happens to start
     # (the desktop process) inherits its output and would hold a pipe open for its whole life.
     with tempfile.TemporaryFile(mode="w+", encoding="latin-1") as report:

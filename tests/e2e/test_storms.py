@@ -31,9 +31,13 @@ class StormTest(unittest.TestCase):
                     with self.subTest(target=target):
                         result = storm.run_storm(30, target, app)
                         self.assertEqual(result["alive"], 1, "the program is alive")
+                        self.assertNotIn("exit_code", result,
+                                         "and still runs once what the storm opened is closed")
                         self.assertEqual(result["unanswered"], 0, "and answers")
                         self.assertEqual(result["unloadable"], 0, "every settings file loads")
                         self.assertGreater(result["actions"], 10, "the input reached it")
+                    if not app.running():
+                        break
             finally:
                 app.stop()
 

@@ -1,6 +1,7 @@
 // winprobe TITLE: prints, one line each, every top-level window with that title and its child
 // windows, as the system sees them (class, style bits, rectangles, menu, owning process). The
 // end-to-end tests read this to check what the user sees beyond pixels.
+// winprobe --foreground: prints the window that has the keyboard's input, the same way.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -73,10 +74,15 @@ BOOL CALLBACK printIfTitled(HWND hwnd, LPARAM wanted)
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: winprobe TITLE\n");
+        std::fprintf(stderr, "usage: winprobe TITLE | winprobe --foreground\n");
         return 2;
     }
     std::printf("screen=%d,%d\n", ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    if (std::strcmp(argv[1], "--foreground") == 0) {
+        if (const HWND foreground = ::GetForegroundWindow())
+            printWindow("window", foreground);
+        return 0;
+    }
     ::EnumWindows(printIfTitled, reinterpret_cast<LPARAM>(argv[1]));
     return 0;
 }
