@@ -6,6 +6,8 @@
 # then the program's resident memory at the end, and where the most of it lies.
 # Usage: bench/measure-fps.sh [seconds]    (default: 20)
 # BLUEREEF_SCREEN picks the virtual display's size (default: 1024x768).
+# BLUEREEF_PROGRAM=empty_view measures the floor instead: an OpenGL window of the same pixel format
+# and pacing that only clears and presents (bench/EmptyView.cpp).
 # BLUEREEF_BUILD_DIR picks the build directory (default: build/x64, or build/x86 with
 # BLUEREEF_ARCHS=x86).
 set -euo pipefail
@@ -20,7 +22,13 @@ if [ "$run_s" -le "$settle_s" ]; then
   exit 2
 fi
 
-bench_build_target BluereefScr
+program_name=${BLUEREEF_PROGRAM:-BluereefScr}
+case $program_name in
+  BluereefScr) program_file=$bench_build/src/BluereefScr.exe ;;
+  empty_view) program_file=$bench_build/bench/empty_view.exe ;;
+  *) echo "BLUEREEF_PROGRAM: BluereefScr or empty_view" >&2; exit 2 ;;
+esac
+bench_build_target "$program_name"
 work=$(mktemp -d)
 trap 'stop_session; rm -rf "$work"' EXIT
 screen=${BLUEREEF_SCREEN:-1024x768}
@@ -39,7 +47,7 @@ fail() {
 # file "fps" in its dump directory.
 fps_file=$work/fps
 GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$work" GALLIUM_HUD_PERIOD=1 \
-  wine "$bench_build/src/BluereefScr.exe" >"$work/program.log" 2>&1 &
+  wine "$program_file" >"$work/program.log" 2>&1 &
 program=$!
 
 sleep "$settle_s"
@@ -55,7 +63,7 @@ kill -0 "$program" 2>/dev/null || fail "The program ended by itself"
 # The program's own process among the session's: Wine names a 32-bit program by its Unix path
 # and a 64-bit one by its Windows path, but both by the file's name.
 program_pid=$(for pid in $(wine_session_pids); do
-  grep -qa 'BluereefScr\.exe' "/proc/$pid/cmdline" 2>/dev/null && echo "$pid"
+  grep -qa "$program_name\\.exe" "/proc/$pid/cmdline" 2>/dev/null && echo "$pid"
 done | head -1)
 [ -n "$program_pid" ] || fail "The program's process was not found"
 # Resident kilobytes by what is mapped: a file's name, or the kind of anonymous memory.
@@ -63,6 +71,7 @@ awk '/^[0-9a-f]+-[0-9a-f]+ / { name = $6 == "" ? "(anonymous: heaps, textures, b
      /^Rss:/ { rss[name] += $2; total += $2 }
      END { printf "%d\n", total; for (n in rss) printf "%d %s\n", rss[n], n }' \
   "/proc/$program_pid/smaps" > "$work/memory"
+peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$program_pid/status")
 kill "$program"
 wait "$program" 2>/dev/null || true
 
@@ -72,7 +81,7 @@ cpu_ms=$(ticks_to_ms "$cpu_ticks_all")
 frames=$(awk '{ sum += $1 } END { printf "%.0f", sum }' "$work/window")
 
 echo
-echo "BluereefScr.exe at ${screen/x/ x }, seconds $settle_s to $run_s after its start"
+echo "$program_name.exe at ${screen/x/ x }, seconds $settle_s to $run_s after its start"
 echo "Frames per second, one figure a second: $(summarize < "$work/window")"
 echo "  each second: $(tr '\n' ' ' < "$work/window")"
 awk -v cpu="$cpu_ms" -v xs="$(ticks_to_ms "$cpu_ticks_xserver")" -v ms="$window_ms" -v f="$frames" \
@@ -80,5 +89,5 @@ awk -v cpu="$cpu_ms" -v xs="$(ticks_to_ms "$cpu_ticks_xserver")" -v ms="$window_
     printf "CPU use, Wine session + X server: %.1f%% of one core (X server %.1f%%)\n", 100 * cpu / ms, 100 * xs / ms
     if (f > 0) printf "  %.2f CPU ms per frame\n", cpu / f
   }'
-echo "Resident memory of the program: $(($(head -1 "$work/memory") / 1024)) MB; the largest shares:"
+echo "Resident memory of the program: $(($(head -1 "$work/memory") / 1024)) MB (peak $((peak_kb / 1024)) MB); the largest shares:"
 tail -n +2 "$work/memory" | sort -rn | head -8 | awk '{ kb = $1; $1 = ""; printf "  %6.1f MB %s\n", kb / 1024, $0 }'
