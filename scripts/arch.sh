@@ -21,13 +21,20 @@ elf_runs() {
   [ "$code" = 42 ]
 }
 
-# resolve_archs: sets the array bluereef_archs to the architectures to build for, run and test,
-# 64-bit first, and exports them as BLUEREEF_ARCHS. Fails when BLUEREEF_ARCHS asks for one that
-# this machine cannot run.
+# wine32_installed: whether the 32-bit half of Wine is installed. scripts/install-deps.sh installs
+# it wherever the kernel runs 32-bit code, and says so when the package sources cannot give it.
+wine32_installed() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}
+
+# resolve_archs [--to-install]: sets the array bluereef_archs to the architectures to build for,
+# run and test, 64-bit first, and exports them as BLUEREEF_ARCHS: those whose code the kernel runs
+# and, but with --to-install (the architectures to install Wine for), whose Wine is installed.
+# Fails when BLUEREEF_ARCHS asks for one that this machine cannot run.
 resolve_archs() {
   local runnable=() arch
   elf_runs 64 && runnable+=(x64)
-  elf_runs 32 && runnable+=(x86)
+  elf_runs 32 && { [ "${1:-}" = --to-install ] || wine32_installed; } && runnable+=(x86)
   if [ -z "${BLUEREEF_ARCHS:-}" ]; then
     bluereef_archs=("${runnable[@]}")
   else

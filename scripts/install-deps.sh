@@ -6,7 +6,7 @@
 # Safe to run again: packages already present are left alone.
 set -euo pipefail
 source "$(dirname "$0")/arch.sh"
-resolve_archs
+resolve_archs --to-install
 
 packages=(
   cmake ninja-build make
@@ -26,24 +26,43 @@ packages=(
 wine_libraries=(libasound2 libgl1 libglx-mesa0 libgl1-mesa-dri libglu1-mesa libxcomposite1
   libxrender1 libxrandr2 libxinerama1 libxcursor1 libxi6 libxext6 libxfixes3)
 for arch in "${bluereef_archs[@]}"; do
-  case $arch in
-    x64) packages+=(wine wine64 "${wine_libraries[@]}") ;;
-    x86) packages+=(wine wine32:i386 "${wine_libraries[@]/%/:i386}") ;;
-  esac
+  [ "$arch" = x86 ] || packages+=(wine wine64 "${wine_libraries[@]}")
 done
+# The 32-bit Wine is installed on its own, after the rest: its i386 packages must match the
+# versions of their 64-bit twins exactly, which a mirror in the middle of a sync cannot always
+# give. Without it the 32-bit build is still built, but not run (scripts/arch.sh).
+x86_packages=()
+runs_arch x86 && x86_packages=(wine wine32:i386 "${wine_libraries[@]/%/:i386}")
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+updated=false
 
-if [ ${#missing[@]} -gt 0 ]; then
+# install_packages PACKAGE...: installs those of the packages that are not installed yet.
+install_packages() {
+  local missing=() p attempt
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
   echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  if runs_arch x86 && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  if ! $updated; then
+    # A mirror caught in the middle of a sync serves an index or two that fail their check:
+    # they are fetched again a few times, and the install goes on with what did arrive.
+    for attempt in 1 2 3; do
+      "${sudo_cmd[@]}" apt-get update -qq && break
+      [ "$attempt" -eq 3 ] || sleep 20
+    done
+    updated=true
   fi
-  "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+if [ ${#x86_packages[@]} -gt 0 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+fi
+install_packages "${packages[@]}"
+if [ ${#x86_packages[@]} -gt 0 ] && ! install_packages "${x86_packages[@]}"; then
+  echo "The 32-bit Wine could not be installed from this machine's package sources (above):" \
+       "the 32-bit build is built but not run or tested here." >&2
 fi
