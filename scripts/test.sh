@@ -31,7 +31,8 @@ done
 } > "$repo/build/CTestTestfile.cmake"
 # Both suites in full take longer than a test run may. Every unit test runs on both; the
 # end-to-end tests that drive the same code through long scenes (modes, music, the screen saver's
-# modes, other screens, the storms) run on the 64-bit build only when both run, the build the machine runs.
+# modes, other screens, the storms) run on the 64-bit build only when both run, the build the
+# machine runs.
 # BLUEREEF_ARCHS=x86 runs all of them on the 32-bit one.
 exclude=()
 if [ ${#bluereef_archs[@]} -gt 1 ]; then

@@ -1,6 +1,7 @@
 // One bubble emitter: a 200-unit-wide sheet of small textured squares that rise from just below
 // its drawing point, speed up as they rise and start again at the bottom when they leave the
-// water or fade out (the rules of one bubble are in Bubble.h). It is drawn in the additive pass, so the texture adds light to the picture.
+// water or fade out (the rules of one bubble are in Bubble.h). It is drawn in the additive pass,
+// so the texture adds light to the picture.
 #pragma once
 
 #include "fish/ParticleSystem.h"
