@@ -21,6 +21,20 @@ RECT tankArea(bool severalScreens)
     }
     return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
+
+// How often a preview looks for the window it is drawn in.
+constexpr UINT kHostCheckMs = 500;
+
+// A preview ends with the window it is drawn into. Its own window is a child of that one and is
+// normally destroyed with it, but Wine can destroy a child that belongs to another process without
+// the child's thread ever being told, and the preview would then wait for messages for ever. A
+// thread timer, which outlives every window of the thread, looks for the host and ends the
+// preview once it is gone.
+void CALLBACK endPreviewWithoutHost(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!::IsWindow(static_cast<AquariumApp*>(AfxGetApp())->request.window))
+        ::PostQuitMessage(0);
+}
 }  // namespace
 
 BOOL AquariumApp::InitInstance()
@@ -116,6 +130,7 @@ BOOL AquariumApp::startPreview(HWND parent)
         return FALSE;
     }
     m_pMainWnd = preview.get();
+    ::SetTimer(nullptr, 0, kHostCheckMs, endPreviewWithoutHost);
     return TRUE;
 }
 
